@@ -1,0 +1,46 @@
+#include "main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFont>
+#include <QFontInfo>
+
+#include "fonts.h"
+
+namespace tavrel {
+namespace {
+
+QApplication& App() {
+    static int argc = 1;
+    static char name[] = "tavrel_app_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = [] {
+        auto* created = new QApplication(argc, argv);
+        InstallFontSubstitutions();
+        return created;
+    }();
+    return *app;
+}
+
+TEST(MainWindow, OpensWithItsTitleAndClosesCleanly) {
+    App();
+    auto* window = new MainWindow({"/tmp", DataRootMode::kOverride});
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    QApplication::processEvents();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle().toStdString(), "Tavrel 3.5");
+    EXPECT_TRUE(window->close());
+    QApplication::processEvents();
+}
+
+TEST(Fonts, SongFaceResolvesToAnInstalledCjkSerif) {
+    App();
+    const QFontInfo info(QFont(QString::fromUtf8("宋体"), 12));
+    EXPECT_EQ(info.family().toStdString(), kSongFace);
+    EXPECT_EQ(QFontInfo(QApplication::font()).family().toStdString(), kSongFace);
+}
+
+}  // namespace
+}  // namespace tavrel
