@@ -15,9 +15,9 @@ int main(int argc, char* argv[]) {
 
     tavrel::DataRoot root;
     if (!tavrel::SetUpDataRoot(root)) {
-        QMessageBox::critical(nullptr, QString::fromUtf8("错误"),
-                              QString::fromUtf8("无法建立数据目录：") +
-                                  QString::fromStdString(root.folder));
+        QMessageBox::critical(
+            nullptr, QString::fromUtf8("错误"),
+            QString::fromUtf8("无法建立数据目录：") + QString::fromStdString(root.folder));
         return 1;
     }
     tavrel::MainWindow window(root);

@@ -4,7 +4,8 @@
 
 namespace tavrel {
 
-MainWindow::MainWindow(DataRoot root, QWidget* parent) : QMainWindow(parent), root_(std::move(root)) {
+MainWindow::MainWindow(DataRoot root, QWidget* parent)
+    : QMainWindow(parent), root_(std::move(root)) {
     setObjectName(QStringLiteral("TFrmMain"));
     setWindowTitle(QString::fromUtf8(kApplicationTitle));
     resize(1200, 800);

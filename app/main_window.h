@@ -10,12 +10,12 @@ namespace tavrel {
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     explicit MainWindow(DataRoot root, QWidget* parent = nullptr);
 
     const DataRoot& Root() const { return root_; }
 
-private:
+  private:
     DataRoot root_;
 };
 

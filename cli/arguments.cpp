@@ -2,8 +2,8 @@
 
 namespace tavrel::cli {
 
-bool Arguments::Parse(const std::vector<std::string>& words,
-                      const std::vector<OptionSpec>& options, std::string& problem) {
+bool Arguments::Parse(const std::vector<std::string>& words, const std::vector<OptionSpec>& options,
+                      std::string& problem) {
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
         // A lone "-" or a negative number such as "-1" (a year before Christ) is a positional.

@@ -16,7 +16,7 @@ struct OptionSpec {
 
 // The words after the command name, checked against the command's options.
 class Arguments {
-public:
+  public:
     // False with a message when a word is not an option of the command or a value is missing.
     bool Parse(const std::vector<std::string>& words, const std::vector<OptionSpec>& options,
                std::string& problem);
@@ -25,7 +25,7 @@ public:
     std::optional<std::string> Value(std::string_view name) const;
     const std::vector<std::string>& Positionals() const { return positionals_; }
 
-private:
+  private:
     std::map<std::string, std::string, std::less<>> values_;
     std::vector<std::string> positionals_;
 };

@@ -23,8 +23,8 @@ struct CommandContext {
 
 struct Command {
     const char* name;
-    const char* usage;    // the words after the name, e.g. "--year Y"
-    const char* summary;  // one line for --help
+    const char* usage;                // the words after the name, e.g. "--year Y"
+    const char* summary;              // one line for --help
     std::vector<OptionSpec> options;  // --json and --help are accepted by every command
     int (*run)(CommandContext& context);
 };

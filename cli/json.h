@@ -11,7 +11,7 @@ namespace tavrel::cli {
 
 // A JSON value built by a command and printed as one document.
 class Json {
-public:
+  public:
     using Array = std::vector<Json>;
     // Members keep the order in which they were set.
     using Object = std::vector<std::pair<std::string, Json>>;
@@ -37,7 +37,7 @@ public:
 
     std::string Dump() const;
 
-private:
+  private:
     explicit Json(Object value) : value_(std::move(value)) {}
     void DumpTo(std::string& out) const;
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "command.h"
 #include "fonts.h"
 #include "platform/data_root.h"
-#include "command.h"
 #include "run_cli.h"
 
 int main(int argc, char* argv[]) {

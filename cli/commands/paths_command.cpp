@@ -6,9 +6,12 @@ namespace {
 
 const char* ModeName(DataRootMode mode) {
     switch (mode) {
-        case DataRootMode::kOverride: return "TAVREL_HOME";
-        case DataRootMode::kPortable: return "portable";
-        case DataRootMode::kUser: return "user";
+        case DataRootMode::kOverride:
+            return "TAVREL_HOME";
+        case DataRootMode::kPortable:
+            return "portable";
+        case DataRootMode::kUser:
+            return "user";
     }
     return "";
 }
@@ -24,9 +27,9 @@ int RunPaths(CommandContext& context) {
         .Set("database", DataPath(root, "dat/tavrel.db"))
         .Set("comments", DataPath(root, "tavrel_f"));
     const std::string text = "data root  " + root.folder + " (" + ModeName(root.mode) + ")\n" +
-                             "settings   " + DataPath(root, "dat/set.ini") + "\n" +
-                             "database   " + DataPath(root, "dat/tavrel.db") + "\n" +
-                             "comments   " + DataPath(root, "tavrel_f") + "\n";
+                             "settings   " + DataPath(root, "dat/set.ini") + "\n" + "database   " +
+                             DataPath(root, "dat/tavrel.db") + "\n" + "comments   " +
+                             DataPath(root, "tavrel_f") + "\n";
     return Succeed(context, document, text);
 }
 

@@ -63,8 +63,8 @@ bool ParseFloat(std::string_view text, double& result) {
 
 std::string FormatFloat(double value) {
     char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                            std::chars_format::general, 15);
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     return error == std::errc() ? std::string(buffer, end) : std::string("0");
 }
 
@@ -75,7 +75,8 @@ IniFile::IniFile(std::string path) : path_(std::move(path)) {
 }
 
 void IniFile::Parse(std::string_view bytes) {
-    if (bytes.find("\r\n") == std::string_view::npos && bytes.find('\n') != std::string_view::npos) {
+    if (bytes.find("\r\n") == std::string_view::npos &&
+        bytes.find('\n') != std::string_view::npos) {
         lineEnding_ = "\n";
     }
     while (!bytes.empty()) {
@@ -96,9 +97,8 @@ IniFile::Line IniFile::ParseLine(std::string raw) {
     if (trimmed.front() == '[') {
         const std::size_t close = trimmed.find(']');
         line.kind = LineKind::kSection;
-        line.name = std::string(Trim(trimmed.substr(1, close == std::string_view::npos
-                                                              ? std::string_view::npos
-                                                              : close - 1)));
+        line.name = std::string(Trim(trimmed.substr(
+            1, close == std::string_view::npos ? std::string_view::npos : close - 1)));
         return line;
     }
     const std::size_t equals = trimmed.find('=');
@@ -139,8 +139,7 @@ std::string IniFile::ReadString(std::string_view section, std::string_view key,
     return at < lines_.size() ? lines_[at].value : std::string(defaultValue);
 }
 
-int IniFile::ReadInteger(std::string_view section, std::string_view key,
-                         int defaultValue) const {
+int IniFile::ReadInteger(std::string_view section, std::string_view key, int defaultValue) const {
     int value = 0;
     return ParseInteger(ReadString(section, key, ""), value) ? value : defaultValue;
 }
@@ -177,8 +176,7 @@ std::vector<std::string> IniFile::ReadSection(std::string_view section) const {
     return keys;
 }
 
-bool IniFile::WriteString(std::string_view section, std::string_view key,
-                          std::string_view value) {
+bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     std::vector<Line> lines = lines_;
     Range range{};
     if (!FindSection(section, range)) {

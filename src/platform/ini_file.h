@@ -12,7 +12,7 @@ namespace tavrel {
 // are trimmed. The file is GBK on disk and UTF-8 here. Every write updates the file at once,
 // atomically, keeping comments and lines this class does not understand byte for byte.
 class IniFile {
-public:
+  public:
     explicit IniFile(std::string path);
 
     const std::string& Path() const { return path_; }
@@ -38,7 +38,7 @@ public:
     bool DeleteKey(std::string_view section, std::string_view key);
     bool EraseSection(std::string_view section);
 
-private:
+  private:
     enum class LineKind { kOther, kSection, kEntry };
     struct Line {
         std::string raw;  // the bytes of the file, without the line ending

@@ -14,9 +14,8 @@ constexpr const char* kGbkName = "CP936";
 
 // One pair of conversion descriptors per thread: iconv_t keeps shift state and is not shareable.
 class Converters {
-public:
-    Converters()
-        : toUtf8_(iconv_open("UTF-8", kGbkName)), toGbk_(iconv_open(kGbkName, "UTF-8")) {}
+  public:
+    Converters() : toUtf8_(iconv_open("UTF-8", kGbkName)), toGbk_(iconv_open(kGbkName, "UTF-8")) {}
     ~Converters() {
         if (toUtf8_ != Invalid()) iconv_close(toUtf8_);
         if (toGbk_ != Invalid()) iconv_close(toGbk_);
@@ -29,7 +28,7 @@ public:
 
     static iconv_t Invalid() { return reinterpret_cast<iconv_t>(-1); }
 
-private:
+  private:
     iconv_t toUtf8_;
     iconv_t toGbk_;
 };

@@ -24,15 +24,16 @@ CliRun Cli(std::vector<std::string> words) {
 
 TEST(RunCli, VersionAndHelp) {
     EXPECT_EQ(Cli({"--version"}).out, std::string("tavrel-cli ") + kVersion + "\n");
-    EXPECT_EQ(Cli({"--version", "--json"}).out, std::string("{\"version\": \"") + kVersion + "\"}\n");
+    EXPECT_EQ(Cli({"--version", "--json"}).out,
+              std::string("{\"version\": \"") + kVersion + "\"}\n");
     const CliRun help = Cli({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("paths"), std::string::npos);
 }
 
 TEST(RunCli, UsageErrorsExitTwoWithAMessageOnStderr) {
-    for (const auto& words : std::vector<std::vector<std::string>>{
-             {}, {"no-such-command"}, {"paths", "--bogus"}}) {
+    for (const auto& words :
+         std::vector<std::vector<std::string>>{{}, {"no-such-command"}, {"paths", "--bogus"}}) {
         const CliRun run = Cli(words);
         EXPECT_EQ(run.status, 2);
         EXPECT_TRUE(run.out.empty());

@@ -39,7 +39,9 @@ TEST(DataRoot, ChoosesOverridePortableOrUserFolder) {
         {"TAVREL_HOME wins", override, {"/srv/cases", DataRootMode::kOverride}},
         {"program folder with dat/", withDat, {"/opt/tavrel/bin", DataRootMode::kPortable}},
         {"writable program folder", writable, {"/opt/tavrel/bin", DataRootMode::kPortable}},
-        {"installed, no XDG_DATA_HOME", Facts(), {"/home/li/.local/share/tavrel", DataRootMode::kUser}},
+        {"installed, no XDG_DATA_HOME",
+         Facts(),
+         {"/home/li/.local/share/tavrel", DataRootMode::kUser}},
         {"installed, XDG_DATA_HOME", xdg, {"/data/li/tavrel", DataRootMode::kUser}},
     };
     for (const Case& c : cases) {

@@ -15,7 +15,7 @@ namespace {
 using testing::TempFolder;
 
 class IniFileTest : public ::testing::Test {
-protected:
+  protected:
     void WriteUtf8AsGbk(const std::string& utf8) {
         ASSERT_TRUE(WriteFileAtomically(path_, Utf8ToGbk(utf8)));
     }
@@ -58,9 +58,9 @@ TEST_F(IniFileTest, NumbersAreReadAsWindowsReadsThem) {
         const char* key;
         int expected;
     };
-    for (const Case& c : {Case{"a", 42}, Case{"b", -7}, Case{"c", 5}, Case{"d", -1}, Case{"e", -1},
-                          Case{"f", -1}, Case{"g", 255}, Case{"h", 255}, Case{"i", -1},
-                          Case{"missing", -1}}) {
+    for (const Case& c :
+         {Case{"a", 42}, Case{"b", -7}, Case{"c", 5}, Case{"d", -1}, Case{"e", -1}, Case{"f", -1},
+          Case{"g", 255}, Case{"h", 255}, Case{"i", -1}, Case{"missing", -1}}) {
         EXPECT_EQ(ini.ReadInteger("s", c.key, -1), c.expected) << c.key;
     }
     EXPECT_DOUBLE_EQ(ini.ReadFloat("s", "j", 0), 2.5);
@@ -73,9 +73,11 @@ TEST_F(IniFileTest, NumbersAreReadAsWindowsReadsThem) {
 }
 
 TEST_F(IniFileTest, WritesKeepCommentsUnknownLinesAndUndecodableBytes) {
-    // A comment (in UTF-8, not GBK), a line without '=', and a value holding a byte pair that GBK cannot decode.
+    // A comment (in UTF-8, not GBK), a line without '=', and a value holding a byte pair that GBK
+    // cannot decode.
     const std::string original =
-        "; 设置\r\n[tavrel]\r\nstray line\r\niDate=0\r\nodd=\xFF\xFF\r\n\r\n[chart]\r\nfontSize=12\r\n";
+        "; 设置\r\n[tavrel]\r\nstray "
+        "line\r\niDate=0\r\nodd=\xFF\xFF\r\n\r\n[chart]\r\nfontSize=12\r\n";
     ASSERT_TRUE(WriteFileAtomically(path_, original));
     IniFile ini(path_);
     ASSERT_TRUE(ini.WriteInteger("TAVREL", "idate", 2));

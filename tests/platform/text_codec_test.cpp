@@ -16,7 +16,10 @@ TEST(TextCodec, RoundTripsChineseAsciiAndMixedText) {
         {"Tavrel 3.5", "Tavrel 3.5"},
         {"七政四余", "\xC6\xDF\xD5\xFE\xCB\xC4\xD3\xE0"},
         {"北京=116:28*39:54", "\xB1\xB1\xBE\xA9=116:28*39:54"},
-        {"甲子a乙丑", "\xBC\xD7\xD7\xD3" "a" "\xD2\xD2\xB3\xF3"},
+        {"甲子a乙丑",
+         "\xBC\xD7\xD7\xD3"
+         "a"
+         "\xD2\xD2\xB3\xF3"},
     };
     for (const RoundTrip& c : cases) {
         bool exact = false;
@@ -30,7 +33,11 @@ TEST(TextCodec, RoundTripsChineseAsciiAndMixedText) {
 TEST(TextCodec, UndecodableGbkBecomesReplacementCharacters) {
     bool exact = true;
     // A lone lead byte at the end, a byte that never starts a character, then good text.
-    EXPECT_EQ(GbkToUtf8("ab\xFF" "\xC6\xDF" "\x81", &exact), "ab\uFFFD七\uFFFD");
+    EXPECT_EQ(GbkToUtf8("ab\xFF"
+                        "\xC6\xDF"
+                        "\x81",
+                        &exact),
+              "ab\uFFFD七\uFFFD");
     EXPECT_FALSE(exact);
     // A lead byte followed by a byte that cannot be a trail byte loses only the lead byte.
     EXPECT_EQ(GbkToUtf8("\x81 A", &exact), "\uFFFD A");
@@ -40,7 +47,12 @@ TEST(TextCodec, UndecodableGbkBecomesReplacementCharacters) {
 TEST(TextCodec, InvalidOrUnmappableUtf8BecomesQuestionMarks) {
     bool exact = true;
     // Stray continuation byte, truncated sequence, overlong slash, then an emoji outside GBK.
-    EXPECT_EQ(Utf8ToGbk("a\x80" "b\xE4\xB8" "c\xC0\xAF" "d😀e", &exact), "a?b?c??d?e");
+    EXPECT_EQ(Utf8ToGbk("a\x80"
+                        "b\xE4\xB8"
+                        "c\xC0\xAF"
+                        "d😀e",
+                        &exact),
+              "a?b?c??d?e");
     EXPECT_FALSE(exact);
     EXPECT_EQ(Utf8ToGbk("七😀政", &exact), "\xC6\xDF?\xD5\xFE");
     EXPECT_FALSE(exact);

@@ -9,7 +9,7 @@ namespace tavrel::testing {
 
 // A fresh folder under the system temp folder, removed with everything in it at scope end.
 class TempFolder {
-public:
+  public:
     TempFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "tavrel-XXXXXX").string();
         path_ = ::mkdtemp(pattern.data());
@@ -24,7 +24,7 @@ public:
     const std::filesystem::path& Path() const { return path_; }
     std::string File(const std::string& relative) const { return (path_ / relative).string(); }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
