@@ -4,9 +4,9 @@
 
 namespace tavrel {
 
-// One row of the era chronology, laid out as the 70-byte record of the original program: the
-// first year (astronomical numbering, year 0 = 1 BC), how many years the row covers, the
-// number added when counting its years, then zero-padded GBK texts.
+// One row of the era chronology, a fixed 70-byte record: the first year (astronomical
+// numbering, year 0 = 1 BC), how many years the row covers, the number added when counting its
+// years (an era taken over part-way), then zero-padded GBK texts.
 struct EraRecord {
     std::int16_t startYear;
     std::int16_t yearCount;
