@@ -92,5 +92,20 @@ TEST(ShippedPlaceFile, CitiesLieWithinThreeMinutesOfTheirPublishedCoordinates) {
     }
 }
 
+TEST(ShippedPlaceFile, ThePlaceOfACastResolvesToProvinceCityAndCoordinates) {
+    const PlaceList places = ReadPlaceList(IniFile(kShippedFile));
+    PlaceChoice choice;
+    std::string error;
+    ASSERT_TRUE(ResolvePlace(places, "浙江省杭州", choice, error)) << error;
+    EXPECT_EQ(choice.province, 11);
+    EXPECT_EQ(places[11][static_cast<std::size_t>(choice.city)].name, "杭州");
+    EXPECT_EQ(choice.placeText, "浙江省杭州");
+    EXPECT_FLOAT_EQ(choice.longitude, 120.2f);
+    EXPECT_FLOAT_EQ(choice.latitude, 30.25f);
+    // A county named in two cities of a province is told apart by its city.
+    ASSERT_TRUE(ResolvePlace(places, "江苏省鼓楼区(徐州)", choice, error)) << error;
+    EXPECT_EQ(choice.placeText, "江苏省鼓楼区(徐州)");
+}
+
 }  // namespace
 }  // namespace tavrel
