@@ -33,6 +33,10 @@ bool ParseCityValue(std::string_view value, float& longitude, float& latitude);
 // 未知地 at 120°, 30°; an index outside the list, a missing file or section give no cities.
 std::vector<City> ReadProvinceCities(const IniFile& placeFile, int province);
 
+// The input box of the quick search among the cities.
+inline constexpr std::string_view kFindCityCaption = "输入";
+inline constexpr std::string_view kFindCityPrompt = "输入县、市、区名：";
+
 // The first city, in list order, whose name contains `answer` and is at most two characters
 // longer; -1 when there is none or the answer is blank.
 int FindCity(const std::vector<City>& cities, std::string_view answer);
