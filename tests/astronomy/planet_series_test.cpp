@@ -155,6 +155,16 @@ TEST(PlanetCoord, GivesZeroForBodiesAndCoordinatesItDoesNotHave) {
     EXPECT_EQ(PlanetCoord(3, 3, 0.1, -1), 0.0);
 }
 
+TEST(PlanetCoord, GivesNumbersAcrossItsRange) {
+    for (double t = -60; t <= 60; t += 0.731) {
+        for (int body = 0; body < 8; ++body) {
+            ASSERT_TRUE(std::isfinite(PlanetCoord(body, 0, t, -1))) << body << ' ' << t;
+            ASSERT_TRUE(std::isfinite(PlanetCoord(body, 1, t, 8))) << body << ' ' << t;
+            ASSERT_TRUE(std::isfinite(PlanetCoord(body, 2, t, 0))) << body << ' ' << t;
+        }
+    }
+}
+
 TEST(EarthCoords, CollectsTheThreeCoordinates) {
     const TSpherical e = EarthCoords(0.25, 10, -1, 3);
     EXPECT_EQ(e.lon, PlanetCoord(0, 0, 0.25, 10));
