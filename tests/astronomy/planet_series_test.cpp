@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 #include "astronomy/constants.h"
 #include "astronomy/tables/planet_tables.h"
@@ -93,7 +94,7 @@ TEST(PlanetCoord, AgreesWithTheFullSeriesWithinTheDroppedAmplitudes) {
         for (int c = 0; c < 3; ++c) {
             double diff = PlanetCoord(check.body, c, t, -1) - check.value[c] -
                           ModelOffset(check.body, c, t / 10);
-            if (c == 0) diff = std::remainder(diff, 2 * M_PI);
+            if (c == 0) diff = std::remainder(diff, 2 * std::numbers::pi);
             EXPECT_LE(std::abs(diff), check.bound[c] + 1e-9)
                 << "body " << check.body << " coordinate " << c << " JD " << check.jd;
         }
