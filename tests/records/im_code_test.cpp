@@ -92,6 +92,7 @@ TEST(ImCodeTest, SingleBytesKeepLettersAndDigitsAndDropTheRestUnlessKept) {
     EXPECT_EQ(ImCode::GetInitials("a-b c", kKeep), "a - b   c ");
     EXPECT_EQ(ImCode::GetInitials("a-b", kMark), "a  b ");
     EXPECT_EQ(ImCode::GetInitials("张-三", 0), "z  s ");
+    EXPECT_EQ(ImCode::GetInitials("€", 0), " ");
     EXPECT_EQ(ImCode::GetInitials("€", kKeep), "€ ");
 }
 
