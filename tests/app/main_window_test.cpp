@@ -7,24 +7,15 @@
 #include <QFontInfo>
 
 #include "fonts.h"
+#include "support/qt_application.h"
 
 namespace tavrel {
 namespace {
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "tavrel_app_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        auto* created = new QApplication(argc, argv);
-        InstallFontSubstitutions();
-        return created;
-    }();
-    return *app;
-}
+using testing::QtApplication;
 
 TEST(MainWindow, OpensWithItsTitleAndClosesCleanly) {
-    App();
+    QtApplication();
     auto* window = new MainWindow({"/tmp", DataRootMode::kOverride});
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
@@ -36,7 +27,7 @@ TEST(MainWindow, OpensWithItsTitleAndClosesCleanly) {
 }
 
 TEST(Fonts, SongFaceResolvesToAnInstalledCjkSerif) {
-    App();
+    QtApplication();
     const QFontInfo info(QFont(QString::fromUtf8("宋体"), 12));
     EXPECT_EQ(info.family().toStdString(), kSongFace);
     EXPECT_EQ(QFontInfo(QApplication::font()).family().toStdString(), kSongFace);
