@@ -63,7 +63,7 @@ class QtCanvasTest : public ::testing::Test {
     QImage image_;
 };
 
-TEST_F(QtCanvasTest, LinesTakeThePenAndDotsAreThreeOnThreeOff) {
+TEST_F(QtCanvasTest, LinesStopBeforeTheirEndAndDotsAreThreeOnThreeOff) {
     Paint([](Canvas& canvas) {
         canvas.SetPen({0x0000FF, 1, PenStyle::kSolid});
         canvas.Line({10, 20}, {60, 20});
@@ -71,7 +71,8 @@ TEST_F(QtCanvasTest, LinesTakeThePenAndDotsAreThreeOnThreeOff) {
         canvas.Line({10, 40}, {60, 40});
     });
     EXPECT_EQ(At(10, 20), QColor(255, 0, 0));
-    EXPECT_EQ(At(35, 20), QColor(255, 0, 0));
+    EXPECT_EQ(At(59, 20), QColor(255, 0, 0));
+    EXPECT_FALSE(Inked(60, 20));  // as LineTo, the last pixel is left out
     EXPECT_FALSE(Inked(35, 19));
     EXPECT_FALSE(Inked(35, 21));
     for (int x = 10; x < 22; ++x) {
