@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace tavrel {
+
+// One result row: column name (as SQLite reports it) to the cell's text; NULL reads as "".
+using TMapValue = std::map<std::string, std::string>;
+// The rows of one query in the order the query returned them.
+using TContentValues = std::vector<TMapValue>;
+
+// A value bound to a statement parameter. Values never become part of the statement text.
+using SqlValue = std::variant<std::int64_t, double, std::string>;
+
+// One SQLite connection. Every statement that carries a value is prepared and bound; prepared
+// statements are kept for the life of the connection, so a batch of thousands of cases compiles
+// each statement once.
+class SqliteConnection {
+  public:
+    SqliteConnection() = default;
+    ~SqliteConnection();
+    SqliteConnection(const SqliteConnection&) = delete;
+    SqliteConnection& operator=(const SqliteConnection&) = delete;
+
+    // Opens (creating when missing) the database file; returns SQLite's result code, 0 = ok.
+    int Open(const std::string& pathUtf8);
+    void Close();
+    bool IsOpen() const { return db_ != nullptr; }
+
+    // Runs one statement that returns no rows; false on failure (the caller names the failure).
+    bool ExecSql(std::string_view sql, const std::vector<SqlValue>& values = {});
+    // Runs one query; on failure `lastError` holds SQLite's message.
+    bool GetTable(std::string_view sql, const std::vector<SqlValue>& values, TContentValues& rows);
+    bool TableExists(std::string_view table);
+
+    // One write transaction; Commit returns false (and rolls back) when it cannot be committed.
+    bool Begin();
+    bool Commit();
+    void Rollback();
+    bool InTransaction() const { return inTransaction_; }
+
+    const std::string& LastError() const { return lastError_; }
+
+  private:
+    sqlite3_stmt* Prepared(std::string_view sql);
+    bool Bind(sqlite3_stmt* statement, const std::vector<SqlValue>& values);
+    void KeepSqliteMessage();
+
+    sqlite3* db_ = nullptr;
+    std::map<std::string, sqlite3_stmt*, std::less<>> statements_;
+    bool inTransaction_ = false;
+    std::string lastError_;
+};
+
+}  // namespace tavrel
