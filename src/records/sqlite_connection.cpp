@@ -30,6 +30,7 @@ int SqliteConnection::Open(const std::string& pathUtf8) {
 void SqliteConnection::Close() {
     if (db_ == nullptr) return;
     if (inTransaction_) Rollback();
+    transactionLost_ = false;
     for (auto& entry : statements_) sqlite3_finalize(entry.second);
     statements_.clear();
     sqlite3_close(db_);
@@ -90,7 +91,13 @@ bool SqliteConnection::ExecSql(std::string_view sql, const std::vector<SqlValue>
     if (statement == nullptr || !Bind(statement, values)) return false;
     int rc = sqlite3_step(statement);
     while (rc == SQLITE_ROW) rc = sqlite3_step(statement);
-    if (rc != SQLITE_DONE) KeepSqliteMessage();
+    if (rc != SQLITE_DONE) {
+        KeepSqliteMessage();
+        if (inTransaction_ && sqlite3_get_autocommit(db_) != 0) {
+            inTransaction_ = false;
+            transactionLost_ = true;
+        }
+    }
     sqlite3_reset(statement);
     return rc == SQLITE_DONE;
 }
@@ -130,11 +137,13 @@ bool SqliteConnection::TableExists(std::string_view table) {
 
 bool SqliteConnection::Begin() {
     if (inTransaction_) return true;
+    if (transactionLost_) return false;
     inTransaction_ = ExecSql("begin immediate;");
     return inTransaction_;
 }
 
 bool SqliteConnection::Commit() {
+    if (transactionLost_) return false;
     if (!inTransaction_) return true;
     if (ExecSql("commit;")) {
         inTransaction_ = false;

@@ -42,7 +42,8 @@ class SqliteConnection {
     bool GetTable(std::string_view sql, const std::vector<SqlValue>& values, TContentValues& rows);
     bool TableExists(std::string_view table);
 
-    // One write transaction; Commit returns false (and rolls back) when it cannot be committed.
+    // One write transaction; Commit returns false (and rolls back) when it cannot be committed
+    // or SQLite had to abandon it; Begin fails after that until the connection is reopened.
     bool Begin();
     bool Commit();
     void Rollback();
@@ -58,6 +59,9 @@ class SqliteConnection {
     sqlite3* db_ = nullptr;
     std::map<std::string, sqlite3_stmt*, std::less<>> statements_;
     bool inTransaction_ = false;
+    // SQLite itself rolled the transaction back after an I/O, disk-full or memory error; the
+    // rest of the batch must not be written outside it.
+    bool transactionLost_ = false;
     std::string lastError_;
 };
 
