@@ -59,8 +59,10 @@ void AppendText(std::string& out, std::string_view text) {
             continue;
         }
         bool exact = false;
-        const std::string gbk = Utf8ToGbk(text.substr(pos, length), &exact);
-        if (exact) {
+        const std::string_view character = text.substr(pos, length);
+        const std::string gbk = Utf8ToGbk(character, &exact);
+        // A few characters share a GBK code with another one; those go as \uN.
+        if (exact && GbkToUtf8(gbk) == character) {
             for (const char b : gbk) AppendHexByte(out, static_cast<unsigned char>(b));
         } else {
             AppendUnicode(out, Utf8Decode(text, pos, length));
