@@ -1,5 +1,6 @@
 #include "command_table.h"
 
+#include "commands/db_command.h"
 #include "commands/paths_command.h"
 
 namespace tavrel::cli {
@@ -7,6 +8,7 @@ namespace tavrel::cli {
 std::span<const Command> Commands() {
     static const Command kCommands[] = {
         PathsCommand(),
+        DbCommand(),
     };
     return kCommands;
 }
