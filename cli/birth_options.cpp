@@ -129,11 +129,14 @@ bool ApplyBirthOptions(const Arguments& args, TChartRequest& request, std::strin
     if (const auto date = args.Value("date")) {
         if (!ParseDate(*date, request, problem)) return false;
     }
-    if (args.Has("lunar")) request.isLunar = 1;
-    if (args.Has("leap")) request.isLeapMonth = 1;
-    if (args.Has("date") && !args.Has("lunar")) {
-        request.isLunar = 0;
-        request.isLeapMonth = 0;
+    // A new date says afresh whether it is lunar; without one the flags are added to the date
+    // already there.
+    if (args.Has("date")) {
+        request.isLunar = args.Has("lunar") ? 1 : 0;
+        request.isLeapMonth = args.Has("leap") ? 1 : 0;
+    } else {
+        if (args.Has("lunar")) request.isLunar = 1;
+        if (args.Has("leap")) request.isLeapMonth = 1;
     }
     if (request.isLeapMonth != 0 && request.isLunar == 0) {
         problem = "--leap is for lunar dates (--lunar)";
