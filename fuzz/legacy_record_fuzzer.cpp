@@ -10,9 +10,9 @@
 
 namespace {
 
-const char* const kColumns[] = {"name",    "sex",     "className",  "dateY", "dateNum",
-                                "dateStyle", "addrInd", "addrName", "addrNum", "remarkFile",
-                                "tag1",    "tag2",    "remarkText"};
+const char* const kColumns[] = {"name",      "sex",     "className", "dateY",   "dateNum",
+                                "dateStyle", "addrInd", "addrName",  "addrNum", "remarkFile",
+                                "tag1",      "tag2",    "remarkText"};
 
 }  // namespace
 
@@ -28,11 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto values = tavrel::CaseColumnValues(record);
         tavrel::TMapValue row;
         for (std::size_t i = 0; i < values.size(); ++i) {
-            if (const auto* text = std::get_if<std::string>(&values[i])) {
-                row[kColumns[i]] = *text;
-            } else if (const auto* number = std::get_if<std::int64_t>(&values[i])) {
-                row[kColumns[i]] = std::to_string(*number);
-            }
+            row[kColumns[i]] = values[i].kind == tavrel::SqlValue::Kind::kText
+                                   ? values[i].text
+                                   : std::to_string(values[i].integer);
         }
         const tavrel::TRecordData read = tavrel::CaseOfRow(row);
         if (read.request.name != record.request.name || read.request.year != record.request.year ||

@@ -66,12 +66,44 @@ std::string FixedSix(float value) {
     return error == std::errc() ? std::string(buffer, end) : std::string("0.000000");
 }
 
-std::string Cell(const TMapValue& row, const char* column) {
-    const auto found = row.find(column);
-    return found != row.end() ? found->second : std::string();
-}
+enum Column {
+    kId,
+    kName,
+    kSex,
+    kClassName,
+    kDateY,
+    kDateNum,
+    kDateStyle,
+    kAddrInd,
+    kAddrName,
+    kAddrNum,
+    kRemarkFile,
+    kTag1,
+    kTag2,
+    kRemarkText
+};
 
 }  // namespace
+
+const char* const kCaseColumns[kCaseColumnCount] = {
+    "id",      "name",     "sex",     "className",  "dateY", "dateNum", "dateStyle",
+    "addrInd", "addrName", "addrNum", "remarkFile", "tag1",  "tag2",    "remarkText"};
+
+CaseCells CaseCellsOfRow(const std::vector<std::string_view>& names,
+                         const std::vector<std::string_view>& cells) {
+    CaseCells out{};
+    for (std::size_t c = 0; c < names.size() && c < cells.size(); ++c) {
+        // Columns usually come in table order, so the first guess is right.
+        if (c < kCaseColumnCount && names[c] == kCaseColumns[c]) {
+            out[c] = cells[c];
+            continue;
+        }
+        for (std::size_t k = 0; k < kCaseColumnCount; ++k) {
+            if (names[c] == kCaseColumns[k]) out[k] = cells[c];
+        }
+    }
+    return out;
+}
 
 std::vector<SqlValue> CaseColumnValues(const TRecordData& record) {
     const TChartRequest& r = record.request;
@@ -99,27 +131,36 @@ std::vector<SqlValue> CaseColumnValues(const TRecordData& record) {
 }
 
 TRecordData CaseOfRow(const TMapValue& row) {
+    CaseCells cells{};
+    for (std::size_t k = 0; k < kCaseColumnCount; ++k) {
+        const auto found = row.find(kCaseColumns[k]);
+        if (found != row.end()) cells[k] = found->second;
+    }
+    return CaseOfCells(cells);
+}
+
+TRecordData CaseOfCells(const CaseCells& cells) {
     TRecordData record;
     TChartRequest& r = record.request;
-    record.id = IntegerOr<std::int32_t>(Cell(row, "id"), 0);
-    r.name = Cell(row, "name");
+    record.id = IntegerOr<std::int32_t>(cells[kId], 0);
+    r.name = std::string(cells[kName]);
 
-    const std::string sex = Cell(row, "sex");
+    const std::string_view sex = cells[kSex];
     r.isMale = sex.empty() || IntegerOr<long long>(sex, 0) == 1 ? 1 : 0;
 
-    record.className = Cell(row, "className");
+    record.className = std::string(cells[kClassName]);
     if (record.className.empty()) record.className = kDefaultCategory;
 
-    r.year = IntegerOr<std::int16_t>(Cell(row, "dateY"), 1900);
+    r.year = IntegerOr<std::int16_t>(cells[kDateY], 1900);
 
-    const auto date = SplitItems(Cell(row, "dateNum"));
+    const auto date = SplitItems(cells[kDateNum]);
     std::int16_t* dateFields[] = {&r.month, &r.day, &r.hour, &r.minute};
     for (std::size_t i = 0; i < 4; ++i) {
         const auto item = Item(date, i);
         *dateFields[i] = item ? IntegerOr<std::int16_t>(*item, 1) : std::int16_t{1};
     }
 
-    const auto style = SplitItems(Cell(row, "dateStyle"));
+    const auto style = SplitItems(cells[kDateStyle]);
     const auto flag = [&](std::size_t i) -> std::uint8_t {
         const auto item = Item(style, i);
         if (!item) return 0;
@@ -128,7 +169,7 @@ TRecordData CaseOfRow(const TMapValue& row) {
     r.isLunar = flag(0);
     r.isLeapMonth = flag(1);
 
-    const auto place = SplitItems(Cell(row, "addrInd"));
+    const auto place = SplitItems(cells[kAddrInd]);
     const auto index = [&](std::size_t i) -> std::int16_t {
         const auto item = Item(place, i);
         return item ? IntegerOr<std::int16_t>(*item, 0) : std::int16_t{0};
@@ -140,9 +181,9 @@ TRecordData CaseOfRow(const TMapValue& row) {
         if (item) record.extraPlaces[i] = IntegerOr<std::int32_t>(*item, -1);
     }
 
-    r.placeText = Cell(row, "addrName");
+    r.placeText = std::string(cells[kAddrName]);
 
-    const auto coordinates = SplitItems(Cell(row, "addrNum"));
+    const auto coordinates = SplitItems(cells[kAddrNum]);
     const auto c0 = Item(coordinates, 0);
     const auto c1 = Item(coordinates, 1);
     const auto c2 = Item(coordinates, 2);
@@ -150,9 +191,9 @@ TRecordData CaseOfRow(const TMapValue& row) {
     r.latitude = c1 ? RealOr(*c1, 0) : 30.0f;
     r.zone = c2 ? IntegerOr<std::uint8_t>(*c2, 8) : std::uint8_t{8};
 
-    record.remarkFile = Cell(row, "remarkFile");
+    record.remarkFile = std::string(cells[kRemarkFile]);
     if (record.remarkFile.empty()) record.remarkFile = " ";
-    record.remarkText = Cell(row, "remarkText");
+    record.remarkText = std::string(cells[kRemarkText]);
     if (record.remarkText.empty()) record.remarkText = kDefaultRemark;
     return record;
 }

@@ -102,6 +102,11 @@ bool MRecordBase::BeginBatch() {
         lastError_ = kOpenFailed;
         return false;
     }
+    if (!connection_.Begin(false)) {
+        lastError_ = connection_.LastError();
+        connection_.Close();
+        return false;
+    }
     inBatch_ = true;
     batchStartId_ = lastId_;
     return true;

@@ -17,14 +17,18 @@ constexpr const char* kDeleteCase = "delete from case_data where id = ?;";
 }  // namespace
 
 bool MRecordBase::ReadCaseBatch(std::int32_t id, TRecordData& record) {
-    TContentValues rows;
-    if (!connection_.GetTable(kSelectCase, {std::int64_t{id}}, rows)) {
+    bool found = false;
+    const bool ok = connection_.ForEachRow(kSelectCase, {std::int64_t{id}},
+                                           [&](const auto& names, const auto& cells) {
+                                               if (found) return;
+                                               record = CaseOfCells(CaseCellsOfRow(names, cells));
+                                               found = true;
+                                           });
+    if (!ok) {
         lastError_ = connection_.LastError();
         return false;
     }
-    if (rows.empty()) return false;
-    record = CaseOfRow(rows.front());
-    return true;
+    return found;
 }
 
 bool MRecordBase::ReadCase(std::int32_t id, TRecordData& record) {
@@ -50,7 +54,7 @@ std::int32_t MRecordBase::InsertRow(TRecordData& record) {
 }
 
 std::int32_t MRecordBase::InsertCaseBatch(TRecordData& record) {
-    if (!connection_.Begin()) {
+    if (!connection_.InTransaction()) {
         lastError_ = "无法保存案例！";
         return -1;
     }
@@ -63,7 +67,7 @@ std::int32_t MRecordBase::InsertCase(TRecordData& record) {
         // The row and the new primaryId reach the file together or not at all, so an id is
         // never handed out twice.
         const std::int32_t before = lastId_;
-        if (!connection_.Begin()) {
+        if (!connection_.Begin(true)) {
             lastError_ = "无法保存案例！";
             return -1;
         }
@@ -80,7 +84,7 @@ std::int32_t MRecordBase::InsertCase(TRecordData& record) {
 bool MRecordBase::UpdateCaseBatch(std::int32_t id, const TRecordData& record) {
     std::vector<SqlValue> values = CaseColumnValues(record);
     values.push_back(std::int64_t{id});
-    if (!connection_.Begin() || !connection_.ExecSql(kUpdateCase, values)) {
+    if (!connection_.InTransaction() || !connection_.ExecSql(kUpdateCase, values)) {
         lastError_ = "无法修改案例！";
         return false;
     }
@@ -99,7 +103,7 @@ bool MRecordBase::UpdateCase(std::int32_t id, const TRecordData& record) {
 }
 
 bool MRecordBase::DeleteCaseBatch(std::int32_t id) {
-    if (!connection_.Begin() || !connection_.ExecSql(kDeleteCase, {std::int64_t{id}})) {
+    if (!connection_.InTransaction() || !connection_.ExecSql(kDeleteCase, {std::int64_t{id}})) {
         lastError_ = "无法删除案例！";
         return false;
     }

@@ -67,16 +67,20 @@ sqlite3_stmt* SqliteConnection::Prepared(std::string_view sql) {
 bool SqliteConnection::Bind(sqlite3_stmt* statement, const std::vector<SqlValue>& values) {
     for (std::size_t i = 0; i < values.size(); ++i) {
         const int index = static_cast<int>(i) + 1;
+        const SqlValue& value = values[i];
         int rc = SQLITE_OK;
-        if (const auto* integer = std::get_if<std::int64_t>(&values[i])) {
-            rc = sqlite3_bind_int64(statement, index, *integer);
-        } else if (const auto* real = std::get_if<double>(&values[i])) {
-            rc = sqlite3_bind_double(statement, index, *real);
-        } else {
-            const std::string& text = std::get<std::string>(values[i]);
-            // The length is given, so a NUL inside the text is kept rather than ending it.
-            rc = sqlite3_bind_text64(statement, index, text.data(), text.size(), SQLITE_TRANSIENT,
-                                     SQLITE_UTF8);
+        switch (value.kind) {
+            case SqlValue::Kind::kInteger:
+                rc = sqlite3_bind_int64(statement, index, value.integer);
+                break;
+            case SqlValue::Kind::kReal:
+                rc = sqlite3_bind_double(statement, index, value.real);
+                break;
+            case SqlValue::Kind::kText:
+                // The length is given, so a NUL inside the text is kept rather than ending it.
+                rc = sqlite3_bind_text64(statement, index, value.text.data(), value.text.size(),
+                                         SQLITE_TRANSIENT, SQLITE_UTF8);
+                break;
         }
         if (rc != SQLITE_OK) {
             KeepSqliteMessage();
@@ -102,30 +106,49 @@ bool SqliteConnection::ExecSql(std::string_view sql, const std::vector<SqlValue>
     return rc == SQLITE_DONE;
 }
 
-bool SqliteConnection::GetTable(std::string_view sql, const std::vector<SqlValue>& values,
-                                TContentValues& rows) {
-    rows.clear();
+bool SqliteConnection::ForEachRow(
+    std::string_view sql, const std::vector<SqlValue>& values,
+    const std::function<void(const std::vector<std::string_view>& names,
+                             const std::vector<std::string_view>& cells)>& row) {
     sqlite3_stmt* statement = Prepared(sql);
     if (statement == nullptr || !Bind(statement, values)) return false;
-    const int columns = sqlite3_column_count(statement);
+    int columns = 0;
+    std::vector<std::string_view> names;
+    std::vector<std::string_view> cells;
     int rc = sqlite3_step(statement);
     while (rc == SQLITE_ROW) {
-        TMapValue row;
+        // Columns are taken after the first step: a step may prepare the statement anew (after
+        // a change of the schema), which frees the names taken before it.
+        if (names.empty()) {
+            columns = sqlite3_column_count(statement);
+            for (int c = 0; c < columns; ++c) names.emplace_back(sqlite3_column_name(statement, c));
+            cells.resize(names.size());
+        }
         for (int c = 0; c < columns; ++c) {
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, c));
             const int length = sqlite3_column_bytes(statement, c);
-            row[sqlite3_column_name(statement, c)] =
-                text != nullptr ? std::string(text, static_cast<std::size_t>(length)) : "";
+            cells[static_cast<std::size_t>(c)] =
+                text != nullptr ? std::string_view(text, static_cast<std::size_t>(length))
+                                : std::string_view();
         }
-        rows.push_back(std::move(row));
+        row(names, cells);
         rc = sqlite3_step(statement);
     }
-    if (rc != SQLITE_DONE) {
-        KeepSqliteMessage();
-        rows.clear();
-    }
+    if (rc != SQLITE_DONE) KeepSqliteMessage();
     sqlite3_reset(statement);
     return rc == SQLITE_DONE;
+}
+
+bool SqliteConnection::GetTable(std::string_view sql, const std::vector<SqlValue>& values,
+                                TContentValues& rows) {
+    rows.clear();
+    const bool ok = ForEachRow(sql, values, [&](const auto& names, const auto& cells) {
+        TMapValue map;
+        for (std::size_t c = 0; c < names.size(); ++c) map[std::string(names[c])] = cells[c];
+        rows.push_back(std::move(map));
+    });
+    if (!ok) rows.clear();
+    return ok;
 }
 
 bool SqliteConnection::TableExists(std::string_view table) {
@@ -135,10 +158,10 @@ bool SqliteConnection::TableExists(std::string_view table) {
            !rows.empty() && !rows.front().empty();
 }
 
-bool SqliteConnection::Begin() {
+bool SqliteConnection::Begin(bool immediate) {
     if (inTransaction_) return true;
     if (transactionLost_) return false;
-    inTransaction_ = ExecSql("begin immediate;");
+    inTransaction_ = ExecSql(immediate ? "begin immediate;" : "begin;");
     return inTransaction_;
 }
 

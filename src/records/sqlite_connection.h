@@ -1,11 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <variant>
+#include <utility>
 #include <vector>
 
 struct sqlite3;
@@ -19,7 +20,17 @@ using TMapValue = std::map<std::string, std::string>;
 using TContentValues = std::vector<TMapValue>;
 
 // A value bound to a statement parameter. Values never become part of the statement text.
-using SqlValue = std::variant<std::int64_t, double, std::string>;
+struct SqlValue {
+    enum class Kind { kInteger, kReal, kText };
+    SqlValue(std::int64_t value) : kind(Kind::kInteger), integer(value) {}
+    SqlValue(double value) : kind(Kind::kReal), real(value) {}
+    SqlValue(std::string value) : kind(Kind::kText), text(std::move(value)) {}
+
+    Kind kind;
+    std::int64_t integer = 0;
+    double real = 0;
+    std::string text;
+};
 
 // One SQLite connection. Every statement that carries a value is prepared and bound; prepared
 // statements are kept for the life of the connection, so a batch of thousands of cases compiles
@@ -40,11 +51,19 @@ class SqliteConnection {
     bool ExecSql(std::string_view sql, const std::vector<SqlValue>& values = {});
     // Runs one query; on failure `lastError` holds SQLite's message.
     bool GetTable(std::string_view sql, const std::vector<SqlValue>& values, TContentValues& rows);
+    // The same, handing each row's cells to `row` as views valid during the call (NULL reads as
+    // ""), without building a map per row.
+    bool ForEachRow(std::string_view sql, const std::vector<SqlValue>& values,
+                    const std::function<void(const std::vector<std::string_view>& names,
+                                             const std::vector<std::string_view>& cells)>& row);
     bool TableExists(std::string_view table);
 
     // One write transaction; Commit returns false (and rolls back) when it cannot be committed
     // or SQLite had to abandon it; Begin fails after that until the connection is reopened.
-    bool Begin();
+    // `immediate` takes the write lock at once; otherwise the transaction starts as a reader and
+    // takes the lock at its first write, so a batch that only reads holds one shared lock
+    // instead of taking and dropping it for every statement.
+    bool Begin(bool immediate);
     bool Commit();
     void Rollback();
     bool InTransaction() const { return inTransaction_; }
