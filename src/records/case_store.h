@@ -13,7 +13,10 @@ namespace tavrel {
 // The case store: the case database (tables case_data and case_extra), the comment files in
 // <program folder>/tavrel_f and the one-time conversion of the old case file. Single operations
 // open and close their own connection; between BeginBatch and EndBatch the batch variants share
-// one connection, and everything they write is one transaction committed by EndBatch.
+// one connection and one transaction: what they write reaches the file at EndBatch or not at all,
+// and a batch that only reads takes the file's shared lock once. A single operation called
+// during a batch runs inside it. One object serves one thread at a time; another thread (the
+// case-loading worker) opens its own object on the same file.
 class MRecordBase {
   public:
     // 0 ready; -1 failed (GetLastError says why); 1 ready and old cases converted (GetLastError
