@@ -13,9 +13,16 @@ namespace tavrel::cli {
 
 namespace {
 
-int NoSuchCase(CommandContext& context, const MRecordBase& store, std::int32_t id) {
-    if (!store.GetLastError().empty()) return Fail(context, store.GetLastError());
-    return Fail(context, "no case with id " + std::to_string(id));
+// Reads a stored case; false after printing why there is none (a failed query or no such id).
+bool ReadStoredCase(CommandContext& context, MRecordBase& store, std::int32_t id,
+                    TRecordData& record, int& status) {
+    // The store's text may still hold the message of a conversion done by Open.
+    const std::string before = store.GetLastError();
+    if (store.ReadCase(id, record)) return true;
+    status =
+        Fail(context, store.GetLastError() != before ? store.GetLastError()
+                                                     : "no case with id " + std::to_string(id));
+    return false;
 }
 
 Json IdDocument(std::int32_t id) { return Json::MakeObject().Set("id", id); }
@@ -52,7 +59,7 @@ int RunDbShow(CommandContext& context) {
     int status = kExitOk;
     if (!OpenCaseStore(context, store, status)) return status;
     TRecordData record;
-    if (!store.ReadCase(id, record)) return NoSuchCase(context, store, id);
+    if (!ReadStoredCase(context, store, id, record, status)) return status;
     return Succeed(context, Json::MakeObject().Set("case", CaseJson(record)), CaseText(record));
 }
 
@@ -100,7 +107,7 @@ int RunDbUpdate(CommandContext& context) {
     int status = kExitOk;
     if (!OpenCaseStore(context, store, status)) return status;
     TRecordData record;
-    if (!store.ReadCase(id, record)) return NoSuchCase(context, store, id);
+    if (!ReadStoredCase(context, store, id, record, status)) return status;
     std::string problem;
     if (!ApplyBirthOptions(context.args, record.request, problem)) {
         return UsageError(context, DbCommand(), problem);
@@ -128,7 +135,7 @@ int RunDbDelete(CommandContext& context) {
     int status = kExitOk;
     if (!OpenCaseStore(context, store, status)) return status;
     TRecordData record;
-    if (!store.ReadCase(id, record)) return NoSuchCase(context, store, id);
+    if (!ReadStoredCase(context, store, id, record, status)) return status;
     if (!store.DeleteCase(id)) return Fail(context, store.GetLastError());
     // The comment file goes with its case, as when a case is deleted in the window.
     if (const auto file = FindCommentFile(store.ProgramFolder(), record.remarkFile)) {

@@ -108,6 +108,26 @@ TEST_F(DbCommandTest, AnotherDatabaseFileAndItsFailures) {
     EXPECT_EQ(run.out, "{\"error\": \"无法创建或者打开数据库！\"}\n");
 }
 
+TEST_F(DbCommandTest, TheDefaultDatabaseTakesInTheOldCaseFile) {
+    std::string record(152, '\0');
+    record.replace(5, 2, "Li");
+    const unsigned char fields[] = {0xBC, 0x07, 5, 0, 6, 0, 12, 0, 30, 0};  // 1980-05-06 12:30
+    for (std::size_t i = 0; i < sizeof fields; ++i) record[30 + i] = static_cast<char>(fields[i]);
+    record[48] = 8;
+    std::filesystem::create_directories(folder.File("dat"));
+    std::ofstream(folder.File("dat/tavrel.dat"), std::ios::binary) << record;
+
+    // The conversion notice is not taken for the reason a case is missing.
+    CliRun run = Cli({"db", "show", "5", "--json"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("共转换 1 个案例"), std::string::npos);
+    EXPECT_EQ(run.out, "{\"error\": \"no case with id 5\"}\n");
+    run = Cli({"db", "show", "1", "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("{\"case\": {\"id\": 1, \"name\": \"Li\"", 0), 0u) << run.out;
+    EXPECT_FALSE(std::filesystem::exists(folder.File("dat/tavrel.dat")));
+}
+
 TEST_F(DbCommandTest, UsageErrors) {
     const std::vector<std::vector<std::string>> table = {
         {"db"},
