@@ -298,6 +298,52 @@ TEST(CaseStoreOpen, AFileThatIsNotADatabaseIsReportedAndLeftAlone) {
     }
 }
 
+TEST(CaseStoreOpen, ADatabaseOfTheWindowsProgramOpensUnchanged) {
+    TempFolder folder;
+    const std::string path = folder.File("tavrel.db");
+    bool ok = false;
+    // Rows as the Windows program writes them: numbers bare, everything else quoted text.
+    SqliteShell(path,
+                "create table case_data(id integer primary key,name char(20),sex integer,className "
+                "char(20),dateY integer,dateNum char(30),dateStyle char(5),addrInd char(30),"
+                "addrName varchar(150),addrNum char(40),remarkFile char(50),tag1 varchar(100),tag2 "
+                "varchar(100),remarkText text);"
+                "create table case_extra(PlatformId,verCode,primaryId,className,baseType);"
+                "insert into case_extra(PlatformId,verCode,primaryId,className,baseType) values "
+                "(0, 1000, 7, '家人 客户', 'birthData');"
+                "insert into case_data values (7, '张三', 1, '客户', 1980, '5 6 12 30', '1 0', "
+                "'3 7 12', '北京', '116.400002 39.900002 8', '张三_198005061230', ' ', ' ', "
+                "'评语');",
+                &ok);
+    ASSERT_TRUE(ok);
+    const auto before = ReadFileBytes(path);
+
+    MRecordBase store;
+    ASSERT_EQ(store.Open(path, folder.Path().string(), false), 0);
+    EXPECT_EQ(store.GetLastId(), 7);
+    TRecordData read;
+    ASSERT_TRUE(store.ReadCase(7, read));
+    EXPECT_EQ(read.request.name, "张三");
+    EXPECT_EQ(read.request.isMale, 1);
+    EXPECT_EQ(read.request.hour, 12);
+    EXPECT_EQ(read.request.isLunar, 1);
+    EXPECT_EQ(read.request.longitude, 116.4f);
+    EXPECT_EQ(read.extraPlaces[0], 12);
+    EXPECT_EQ(read.remarkText, "评语");
+    std::vector<std::string> categories;
+    ASSERT_TRUE(store.ReadCategories(categories));
+    EXPECT_EQ(categories, (std::vector<std::string>{"家人", "客户"}));
+    EXPECT_EQ(ReadFileBytes(path), before);
+
+    // What this program writes back has the Windows program's form again.
+    ASSERT_TRUE(store.UpdateCase(7, read));
+    EXPECT_EQ(SqliteShell(path,
+                          "select typeof(id), typeof(sex), typeof(dateY), dateNum, dateStyle, "
+                          "addrInd, addrNum, typeof(addrNum), tag1 from case_data;",
+                          nullptr, "-list"),
+              "integer|integer|integer|5 6 12 30|1 0|3 7 12|116.400002 39.900002 8|text| \n");
+}
+
 TEST(CaseStoreOpen, AMissingFolderCannotHoldANewDatabase) {
     TempFolder folder;
     MRecordBase store;
