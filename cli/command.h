@@ -27,6 +27,7 @@ struct Command {
     const char* summary;              // one line for --help
     std::vector<OptionSpec> options;  // --json and --help are accepted by every command
     int (*run)(CommandContext& context);
+    const char* details = nullptr;  // more lines for "<command> --help": options, forms
 };
 
 // Prints the failure (and {"error": …} with --json) and returns kExitFailed.

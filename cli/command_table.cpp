@@ -1,5 +1,6 @@
 #include "command_table.h"
 
+#include "commands/db_command.h"
 #include "commands/paths_command.h"
 #include "commands/place_command.h"
 
@@ -9,6 +10,7 @@ std::span<const Command> Commands() {
     static const Command kCommands[] = {
         PathsCommand(),
         PlaceCommand(),
+        DbCommand(),
     };
     return kCommands;
 }

@@ -67,6 +67,7 @@ int RunCli(const std::vector<std::string>& words, const DataRoot& root, std::ost
     if (args.Has("help")) {
         out << "usage: tavrel-cli " << command->name << ' ' << command->usage << "\n  "
             << command->summary << '\n';
+        if (command->details != nullptr) out << '\n' << command->details;
         return kExitOk;
     }
     return command->run(context);
