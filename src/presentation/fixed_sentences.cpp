@@ -1,5 +1,7 @@
 #include "presentation/fixed_sentences.h"
 
+#include <algorithm>
+
 #include "platform/embedded_text.h"
 #include "presentation/text_lines.h"
 
@@ -11,6 +13,7 @@ FixedSentences::FixedSentences(std::string_view contents) {
     for (const KeyedLine& line : parsed.lines) {
         if (!texts_.emplace(line.key, line.text).second) skippedLines_.push_back(line.number);
     }
+    std::sort(skippedLines_.begin(), skippedLines_.end());
 }
 
 const FixedSentences& FixedSentences::Embedded() {

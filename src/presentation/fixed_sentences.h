@@ -24,6 +24,7 @@ class FixedSentences {
 
     // Heading → the text after the heading.
     const std::map<std::string, std::string, std::less<>>& Texts() const { return texts_; }
+    // Numbers of the skipped lines, ascending.
     const std::vector<int>& SkippedLines() const { return skippedLines_; }
 
   private:

@@ -1,5 +1,6 @@
 #include "presentation/text_table.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "platform/embedded_text.h"
@@ -26,6 +27,7 @@ TextTable::TextTable(std::string_view contents) {
             skippedLines_.push_back(line.number);
         }
     }
+    std::sort(skippedLines_.begin(), skippedLines_.end());
 }
 
 const TextTable& TextTable::Embedded() {

@@ -20,6 +20,7 @@ class TextTable {
     std::string_view Text(int number) const;
 
     const std::map<int, std::string>& Texts() const { return texts_; }
+    // Numbers of the skipped lines, ascending.
     const std::vector<int>& SkippedLines() const { return skippedLines_; }
 
   private:

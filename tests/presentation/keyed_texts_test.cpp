@@ -26,7 +26,7 @@ TEST(TextTableTest, ReadsNumberedLinesAndSkipsTheRest) {
     EXPECT_EQ(table.Text(104), "");
     EXPECT_EQ(table.Text(999), "");
     EXPECT_EQ(table.Texts().size(), 2u);
-    EXPECT_THAT(table.SkippedLines(), ::testing::UnorderedElementsAre(5, 6, 7, 8, 9));
+    EXPECT_THAT(table.SkippedLines(), ElementsAre(5, 6, 7, 8, 9));
 }
 
 TEST(FixedSentencesTest, SentenceIsHeadingColonAndText) {
