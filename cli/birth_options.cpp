@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "places/coordinate_notation.h"
+#include "places/time_zones.h"
 #include "records/case_names.h"
 
 namespace tavrel::cli {
@@ -10,8 +12,8 @@ namespace tavrel::cli {
 namespace {
 
 constexpr std::int16_t kUnknownProvince = 34;
-constexpr const char* kBirthOptionNames[] = {"name", "sex", "date", "lunar", "leap",
-                                             "zone", "lon", "lat",  "place"};
+constexpr const char* kBirthOptionNames[] = {"name", "male", "female", "date", "lunar",
+                                             "leap", "zone", "lon",    "lat",  "place"};
 
 bool ParseInt(std::string_view text, long& value) {
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
@@ -19,7 +21,7 @@ bool ParseInt(std::string_view text, long& value) {
     return !text.empty() && error == std::errc() && end == text.data() + text.size();
 }
 
-bool ParseDegrees(std::string_view text, double limit, float& value) {
+bool ParseDecimalDegrees(std::string_view text, double limit, float& value) {
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
     double parsed = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
@@ -28,6 +30,33 @@ bool ParseDegrees(std::string_view text, double limit, float& value) {
         return false;
     }
     value = static_cast<float>(parsed);
+    return true;
+}
+
+// Longitude and latitude, each as decimal degrees or in the window's degrees:minutes notation;
+// an option not given keeps the request's value.
+bool ApplyCoordinates(const Arguments& args, TChartRequest& request, std::string& problem) {
+    const auto lon = args.Value("lon");
+    const auto lat = args.Value("lat");
+    if (!lon && !lat) return true;
+    float longitude = request.longitude;
+    float latitude = request.latitude;
+    const bool lonDecimal = lon && ParseDecimalDegrees(*lon, 180, longitude);
+    const bool latDecimal = lat && ParseDecimalDegrees(*lat, 90, latitude);
+    if ((lon && !lonDecimal) || (lat && !latDecimal)) {
+        const CoordinateTexts shown = ShowCoordinates(longitude, latitude);
+        const CoordinateReading reading =
+            ReadCoordinates(lon && !lonDecimal ? *lon : shown.longitude,
+                            lat && !latDecimal ? *lat : shown.latitude);
+        if (!reading.ok) {
+            problem = "--lon/--lat: " + reading.message;
+            return false;
+        }
+        if (lon && !lonDecimal) longitude = reading.longitude;
+        if (lat && !latDecimal) latitude = reading.latitude;
+    }
+    request.longitude = longitude;
+    request.latitude = latitude;
     return true;
 }
 
@@ -75,19 +104,20 @@ bool ParseDate(std::string_view text, TChartRequest& request, std::string& probl
 const char* const kBirthOptionsHelp =
     "birth options:\n"
     "  --name NAME          the person's name, at most 10 Chinese characters (default 甲)\n"
-    "  --sex male|female    default male\n"
+    "  --male | --female    default male\n"
     "  --date \"YYYY-MM-DD HH:MM\"\n"
     "                       birth date and clock time of the zone, display years (-1 is 1 BC)\n"
     "  --lunar              the date is a lunar date (month and day of the lunar calendar)\n"
     "  --leap               the lunar month is the leap month (with --lunar)\n"
-    "  --zone H             UTC offset of the clock in whole hours, -11..12 (default 8)\n"
-    "  --lon DEG --lat DEG  birth place in decimal degrees, east and north positive\n"
-    "                       (default 120 and 30)\n"
+    "  --zone CODE          zone of the clock: 0 UTC, 1..12 east, 13..23 west 1..11 hours\n"
+    "                       (default 8, Beijing time)\n"
+    "  --lon D:M --lat D:M  birth place, degrees:minutes or decimal degrees, east and north\n"
+    "                       positive (default 120:0 and 30:0)\n"
     "  --place TEXT         place name as shown with the chart\n";
 
 std::vector<OptionSpec> BirthOptionSpecs() {
-    return {{"name", true}, {"sex", true}, {"date", true}, {"lunar", false}, {"leap", false},
-            {"zone", true}, {"lon", true}, {"lat", true},  {"place", true}};
+    return {{"name", true},  {"male", false}, {"female", false}, {"date", true}, {"lunar", false},
+            {"leap", false}, {"zone", true},  {"lon", true},     {"lat", true},  {"place", true}};
 }
 
 bool HasBirthOption(const Arguments& args) {
@@ -116,16 +146,12 @@ bool ApplyBirthOptions(const Arguments& args, TChartRequest& request, std::strin
         request.name = *name;
         CleanName(request.name, kNameCharacters);
     }
-    if (const auto sex = args.Value("sex")) {
-        if (*sex == "male" || *sex == "m" || *sex == "男") {
-            request.isMale = 1;
-        } else if (*sex == "female" || *sex == "f" || *sex == "女") {
-            request.isMale = 0;
-        } else {
-            problem = "--sex wants male or female";
-            return false;
-        }
+    if (args.Has("male") && args.Has("female")) {
+        problem = "--male and --female exclude each other";
+        return false;
     }
+    if (args.Has("male")) request.isMale = 1;
+    if (args.Has("female")) request.isMale = 0;
     if (const auto date = args.Value("date")) {
         if (!ParseDate(*date, request, problem)) return false;
     }
@@ -143,25 +169,14 @@ bool ApplyBirthOptions(const Arguments& args, TChartRequest& request, std::strin
         return false;
     }
     if (const auto zone = args.Value("zone")) {
-        long offset = 0;
-        if (!ParseInt(*zone, offset) || offset < -11 || offset > 12) {
-            problem = "--zone wants a UTC offset in whole hours, -11..12";
+        long code = 0;
+        if (!ParseInt(*zone, code) || code < 0 || code >= kTimeZoneCount) {
+            problem = "--zone wants a zone code 0..23 (0 UTC, 1..12 east, 13..23 west 1..11 h)";
             return false;
         }
-        request.zone = static_cast<std::uint8_t>(offset >= 0 ? offset : 12 - offset);
+        request.zone = static_cast<std::uint8_t>(code);
     }
-    if (const auto lon = args.Value("lon")) {
-        if (!ParseDegrees(*lon, 180, request.longitude)) {
-            problem = "--lon wants decimal degrees, -180..180";
-            return false;
-        }
-    }
-    if (const auto lat = args.Value("lat")) {
-        if (!ParseDegrees(*lat, 90, request.latitude)) {
-            problem = "--lat wants decimal degrees, -90..90";
-            return false;
-        }
-    }
+    if (!ApplyCoordinates(args, request, problem)) return false;
     if (const auto place = args.Value("place")) {
         request.placeText = *place;
         if (!request.placeText.empty()) CleanName(request.placeText, kPlaceCharacters);
@@ -170,7 +185,5 @@ bool ApplyBirthOptions(const Arguments& args, TChartRequest& request, std::strin
 }
 
 int DisplayYear(int year) { return year <= 0 ? year - 1 : year; }
-
-int ZoneOffset(int zoneCode) { return zoneCode <= 12 ? zoneCode : 12 - zoneCode; }
 
 }  // namespace tavrel::cli

@@ -9,8 +9,9 @@
 namespace tavrel::cli {
 
 // The options of a birth entry, shared by every command that takes one:
-//   --name NAME   --sex male|female   --date "YYYY-MM-DD HH:MM" (display years: -1 is 1 BC)
-//   --lunar --leap   --zone H (UTC offset in hours, -11..12)   --lon DEG --lat DEG   --place TEXT
+//   --name NAME   --male|--female   --date "YYYY-MM-DD HH:MM" (display years: -1 is 1 BC)
+//   --lunar --leap   --zone CODE (0 UTC, 1..12 east, 13..23 west)   --lon D:M --lat D:M
+//   (or decimal degrees)   --place TEXT
 std::vector<OptionSpec> BirthOptionSpecs();
 
 // The lines that explain the birth options in a command's --help.
@@ -28,8 +29,7 @@ TChartRequest DefaultBirthRequest();
 // range, or --leap is given for a solar date.
 bool ApplyBirthOptions(const Arguments& args, TChartRequest& request, std::string& problem);
 
-// Display year of a stored (astronomical) year and the zone code as a UTC offset.
+// Display year of a stored (astronomical) year.
 int DisplayYear(int year);
-int ZoneOffset(int zoneCode);
 
 }  // namespace tavrel::cli

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "birth_options.h"
+#include "places/time_zones.h"
 
 namespace tavrel::cli {
 
@@ -50,7 +51,7 @@ Json CaseJson(const TRecordData& record) {
         .Set("minute", int{r.minute})
         .Set("lunar", r.isLunar != 0)
         .Set("leap", r.isLeapMonth != 0)
-        .Set("zone", ZoneOffset(r.zone))
+        .Set("zone", static_cast<int>(r.zone))
         .Set("province", int{r.provinceIndex})
         .Set("city", int{r.cityIndex})
         .Set("lon", Degrees(r.longitude))
@@ -84,7 +85,7 @@ std::string CaseText(const TRecordData& record) {
     add("date      ",
         DateText(r) +
             (r.isLunar != 0 ? (r.isLeapMonth != 0 ? " lunar, leap month" : " lunar") : " solar"));
-    add("zone      ", ZoneText(ZoneOffset(r.zone)));
+    add("zone      ", ZoneText(TimeZoneHours(r.zone)));
     add("place     ", r.placeText + " (" + DegreesText(r.longitude) + ", " +
                           DegreesText(r.latitude) + "; province " +
                           std::to_string(r.provinceIndex) + ", city " +

@@ -32,18 +32,11 @@ class DbCommandTest : public ::testing::Test {
 };
 
 TEST_F(DbCommandTest, AddShowListUpdateDelete) {
-    CliRun run = Cli({"db",         "add",
-                      "--name",     "张 三",
-                      "--sex",      "female",
-                      "--date",     "-50-02-03 04:05",
-                      "--lunar",    "--leap",
-                      "--zone",     "-5",
-                      "--lon",      "116.4",
-                      "--lat",      "39.9",
-                      "--place",    "北京",
-                      "--category", "朋友",
-                      "--comment",  "It's 命主's note",
-                      "--json"});
+    CliRun run = Cli(
+        {"db",      "add",     "--name", "张 三",      "--female", "--date",    "-50-02-03 04:05",
+         "--lunar", "--leap",  "--zone", "17",         "--lon",    "116:24",    "--lat",
+         "39.9",    "--place", "北京",   "--category", "朋友",     "--comment", "It's 命主's note",
+         "--json"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "{\"id\": 1}\n");
 
@@ -52,7 +45,7 @@ TEST_F(DbCommandTest, AddShowListUpdateDelete) {
     EXPECT_EQ(run.out,
               "{\"case\": {\"id\": 1, \"name\": \"张三\", \"male\": false, \"year\": -50, "
               "\"month\": 2, \"day\": 3, \"hour\": 4, \"minute\": 5, \"lunar\": true, \"leap\": "
-              "true, \"zone\": -5, \"province\": 34, \"city\": 0, \"lon\": 116.4, \"lat\": 39.9, "
+              "true, \"zone\": 17, \"province\": 34, \"city\": 0, \"lon\": 116.4, \"lat\": 39.9, "
               "\"place\": \"北京\", \"category\": \"朋友\", \"comment\": \"It's 命主's note\", "
               "\"comment_file\": \"张三_-04902030405\"}}\n");
     EXPECT_EQ(ReadCommentText(CommentFilePath(Root(), "张三_-04902030405")), "It's 命主's note");
@@ -141,9 +134,11 @@ TEST_F(DbCommandTest, UsageErrors) {
         {"db", "add", "--date", "1980-13-01 00:00"},
         {"db", "add", "--date", "1980-01-01"},
         {"db", "add", "--date", "1980-01-01 00:00", "--leap"},
-        {"db", "add", "--date", "1980-01-01 00:00", "--zone", "13"},
+        {"db", "add", "--date", "1980-01-01 00:00", "--zone", "24"},
+        {"db", "add", "--date", "1980-01-01 00:00", "--zone", "-1"},
+        {"db", "add", "--date", "1980-01-01 00:00", "--lon", "116:60"},
         {"db", "add", "--date", "1980-01-01 00:00", "--lon", "181"},
-        {"db", "add", "--date", "1980-01-01 00:00", "--sex", "x"},
+        {"db", "add", "--date", "1980-01-01 00:00", "--male", "--female"},
     };
     for (const auto& words : table) {
         const CliRun run = Cli(words);
