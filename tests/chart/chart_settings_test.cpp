@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "chart/load_settings.h"
 #include "platform/file_util.h"
 #include "platform/text_codec.h"
 #include "support/temp_folder.h"
@@ -62,6 +63,15 @@ TEST_F(ChartSettingsTest, FontSizeIsWrittenBack) {
     IniFile ini(path_);
     ASSERT_TRUE(WriteChartFontSize(ini, 18));
     EXPECT_EQ(ReadChartFontSize(IniFile(path_)), 18);
+}
+
+TEST_F(ChartSettingsTest, LoadSettingsReadsBothSections) {
+    Write("[tavrel]\nguidao=1\n[xiang]\nxiangWei0=对*180*5*255\n");
+    IniFile ini(path_);
+    const TChartConfiguration c = LoadSettings(ini);
+    EXPECT_EQ(c.settings.guidao, 1);
+    ASSERT_EQ(c.aspects.count, 1);
+    EXPECT_EQ(c.aspects.items[0].orb, 5);
 }
 
 }  // namespace
