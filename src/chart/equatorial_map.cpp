@@ -29,4 +29,14 @@ double Declination(double longitude, double latitude) {
            kChartRadToDeg;
 }
 
+void ToEquatorialMap(TPositionSheet& sheet, double& mansionOrigin) {
+    mansionOrigin = ToRightAscension(mansionOrigin, 0);
+    sheet.ascendant = ToRightAscension(sheet.ascendant, 0);
+    sheet.midheaven = ToRightAscension(sheet.midheaven, 0);
+    for (int star = 0; star < kStarCount; ++star) {
+        TPlacedPoint& point = sheet.points[star];
+        point.longitude = ToRightAscension(point.longitude, point.latitude);
+    }
+}
+
 }  // namespace tavrel
