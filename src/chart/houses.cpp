@@ -1,6 +1,5 @@
 #include "chart/houses.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "chart/chart_angles.h"
@@ -31,7 +30,7 @@ double StretchedAngle(double x, double factor) {
 int TableRow(const TDateRec& date) {
     static constexpr int kDaysBefore[12] = {0, 31, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335};
     if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > 31) return 0;
-    return std::min(kDaysBefore[date.month - 1] + date.day - 1, kEquationOfTimeDays - 1);
+    return kDaysBefore[date.month - 1] + date.day - 1;
 }
 
 // One intermediate cusp: the right ascension A on the equator whose hour angle is the given
@@ -54,8 +53,9 @@ bool SemiArcCusp(double ramc, double latitude, double start, double sign, double
     return true;
 }
 
-// The ecliptic longitude of the equator's right ascension A along its hour circle of the cusp:
-// tan λ = tan A / cos ε, in the quadrant of A.
+// The cusp's ecliptic longitude from its right ascension A: tan λ = tan A / cos ε, taken in the
+// quadrant of A itself (a quadrant fixed from R + 30° steps puts a cusp 180° off whenever A and
+// that step lie on opposite sides of 0°, as at RAMC 300° for house 12).
 double CuspLongitude(double a) {
     const double r = a * kChartDegToRad;
     return ReduceDegrees(std::atan2(std::sin(r), std::cos(r) * std::cos(kChartObliquity)) *
