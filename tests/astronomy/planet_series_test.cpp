@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 #include "astronomy/constants.h"
 #include "astronomy/tables/planet_tables.h"
@@ -93,7 +94,7 @@ TEST(PlanetCoord, AgreesWithTheFullSeriesWithinTheDroppedAmplitudes) {
         for (int c = 0; c < 3; ++c) {
             double diff = PlanetCoord(check.body, c, t, -1) - check.value[c] -
                           ModelOffset(check.body, c, t / 10);
-            if (c == 0) diff = std::remainder(diff, 2 * M_PI);
+            if (c == 0) diff = std::remainder(diff, 2 * std::numbers::pi);
             EXPECT_LE(std::abs(diff), check.bound[c] + 1e-9)
                 << "body " << check.body << " coordinate " << c << " JD " << check.jd;
         }
@@ -153,6 +154,16 @@ TEST(PlanetCoord, GivesZeroForBodiesAndCoordinatesItDoesNotHave) {
     EXPECT_EQ(PlanetCoord(8, 0, 0.1, -1), 0.0);
     EXPECT_EQ(PlanetCoord(-1, 0, 0.1, -1), 0.0);
     EXPECT_EQ(PlanetCoord(3, 3, 0.1, -1), 0.0);
+}
+
+TEST(PlanetCoord, GivesNumbersAcrossItsRange) {
+    for (double t = -60; t <= 60; t += 0.731) {
+        for (int body = 0; body < 8; ++body) {
+            ASSERT_TRUE(std::isfinite(PlanetCoord(body, 0, t, -1))) << body << ' ' << t;
+            ASSERT_TRUE(std::isfinite(PlanetCoord(body, 1, t, 8))) << body << ' ' << t;
+            ASSERT_TRUE(std::isfinite(PlanetCoord(body, 2, t, 0))) << body << ' ' << t;
+        }
+    }
 }
 
 TEST(EarthCoords, CollectsTheThreeCoordinates) {
