@@ -3,14 +3,16 @@
 #include "commands/db_command.h"
 #include "commands/paths_command.h"
 #include "commands/place_command.h"
+#include "commands/positions_command.h"
 
 namespace tavrel::cli {
 
 std::span<const Command> Commands() {
     static const Command kCommands[] = {
-        PathsCommand(),
+        PositionsCommand(),
         PlaceCommand(),
         DbCommand(),
+        PathsCommand(),
     };
     return kCommands;
 }
