@@ -1,7 +1,9 @@
 #include "command_table.h"
 
+#include "commands/events_command.h"
 #include "commands/paths_command.h"
 #include "commands/positions_command.h"
+#include "commands/stations_command.h"
 
 namespace tavrel::cli {
 
@@ -9,6 +11,8 @@ std::span<const Command> Commands() {
     static const Command kCommands[] = {
         PathsCommand(),
         PositionsCommand(),
+        EventsCommand(),
+        StationsCommand(),
     };
     return kCommands;
 }
