@@ -57,8 +57,8 @@ int RunStations(CommandContext& context) {
     std::string text = std::string("stations of ") + kPlanets[body] + " (TT Julian day, Beijing)\n";
     int found = 0;
     while (found < wanted) {
-        const double begins = StationTime(body, t, StationKind::begins);
-        const double ends = StationTime(body, t, StationKind::ends);
+        const double begins = StationTime(body, t, StationKind::kBegins);
+        const double ends = StationTime(body, t, StationKind::kEnds);
         t = begins + period;
         for (const auto& [kind, station] : {std::pair{"begin", begins}, std::pair{"end", ends}}) {
             const double jdTt = station * 36525 + 2451545;

@@ -23,8 +23,8 @@ void FillStations(int body, double t, StationKind kind, double* out) {
 StationList ComputeStationList(int body, int startYear) {
     const double t = (JulianDay(startYear, 1, 1.0) - 2451545) / 36525;
     StationList list;
-    FillStations(body, t, StationKind::begins, list.begins);
-    FillStations(body, t, StationKind::ends, list.ends);
+    FillStations(body, t, StationKind::kBegins, list.begins);
+    FillStations(body, t, StationKind::kEnds, list.ends);
     return list;
 }
 

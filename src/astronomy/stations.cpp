@@ -51,7 +51,7 @@ double StationTime(int b, double t, StationKind kind) {
         t -= NormSignedAngle(PlanetCoord(b, 0, t, 8) - PlanetCoord(0, 0, t, 8)) / v;
     }
     const double D = STATION_OFFSET_DAYS[b] / 36525;
-    t += kind == StationKind::begins ? -D : D;
+    t += kind == StationKind::kBegins ? -D : D;
 
     double distance = 0;
     t = ParabolaStep(b, t, 5 / 36525.0, 8, 0, nullptr);

@@ -146,7 +146,7 @@ TEST_F(SunMoonEventsAccuracy, StationsOver1600To2200) {
         const double spacing = 600.0 / 24;  // years between samples: 24 conjunctions a planet
         for (int i = 0; i <= 24; ++i) {
             const double t = (1600 + i * spacing - 2000) / 100;
-            for (StationKind kind : {StationKind::begins, StationKind::ends}) {
+            for (StationKind kind : {StationKind::kBegins, StationKind::kEnds}) {
                 const double station = StationTime(b, t, kind);
                 const double reference = Root(
                     [&](double jd) {
@@ -159,7 +159,7 @@ TEST_F(SunMoonEventsAccuracy, StationsOver1600To2200) {
         if (b == 1) {
             // Mercury's retrograde start of 1986-03, 0.01° from 0h of right ascension: the
             // parabola must not see the jump from 2π to 0.
-            const double station = StationTime(1, CenturiesOfJd(2446496.4), StationKind::begins);
+            const double station = StationTime(1, CenturiesOfJd(2446496.4), StationKind::kBegins);
             const double reference = Root(
                 [&](double jd) {
                     return SweValue(SE_MERCURY, jd, SEFLG_EQUATORIAL | SEFLG_SPEED, 3);
