@@ -52,21 +52,27 @@ int RunEvents(CommandContext& context) {
     }
     const int year = AstronomicalYear(displayYear);
 
+    const double first = JulianDay(year, 1, 1);
+    const double last = JulianDay(year + 1, 1, 1);
+
+    // Term j of the year's turn lies at 285° + 15° j, turns counted from the passage of 0° in
+    // 1999 as the inversion reads W. Far from the present the Julian calendar and the extrapolated
+    // ΔT move the terms off their usual dates, so the ones inside the year are searched for.
     Json terms = Json::MakeArray();
     std::string text = "solar terms of " + std::to_string(displayYear) + " (Beijing time)\n";
-    for (int k = 0; k < 24; ++k) {
-        // Turns counted from the passage of 0° in 1999, as the inversion reads W.
-        const double W = TWO_PI * ((year - 2000) + (k * 15 - 75) / 360.0 + 1);
+    for (int j = -6; j < 30; ++j) {
+        const double W = TWO_PI * ((year - 2000) + 1) + (j * 15 - 75) * PI_VALUE / 180;
         const double jd = BeijingOfTt(SunLongitudeTime(W));
+        if (jd < first) continue;
+        if (jd >= last) break;
+        const int index = (j % 24 + 24) % 24;
         Json term = Json::MakeObject();
-        term.Set("name", kTermNames[k]).Set("index", k);
+        term.Set("name", kTermNames[index]).Set("index", index);
         terms.Push(SetInstant(term, jd));
-        text += EventLine(kTermNames[k], jd);
+        text += EventLine(kTermNames[index], jd);
     }
 
     // New moons from the one before the year's first day to the one after its last.
-    const double first = JulianDay(year, 1, 1);
-    const double last = JulianDay(year + 1, 1, 1);
     const double synodicMonth = 29.530588853;
     Json newMoons = Json::MakeArray();
     text += "new moons\n";

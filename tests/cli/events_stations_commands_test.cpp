@@ -47,6 +47,16 @@ TEST(EventsCommand, TermsAndNewMoonsOf2024) {
     EXPECT_NE(moons.find("\"beijing\": \"2024-12-31 06:26:"), std::string::npos);
 }
 
+TEST(EventsCommand, ListsTheTermsThatFallInsideTheYear) {
+    // 1582 lost ten days to the calendar reform: its 小寒 fell on 1581-12-26 (Julian), so the
+    // year holds 23 terms, from 大寒 to 冬至.
+    const CliRun run = Cli({"events", "--year", "1582", "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Count(run.out, "\"index\": "), 23);
+    EXPECT_EQ(run.out.find("{\"year\": 1582, \"terms\": [{\"name\": \"大寒\", \"index\": 1,"), 0u);
+    EXPECT_NE(run.out.find("\"name\": \"冬至\", \"index\": 23,"), std::string::npos);
+}
+
 TEST(StationsCommand, JupiterFromMid2000) {
     const CliRun run =
         Cli({"stations", "--planet", "Jupiter", "--from", "2000-07-01", "--count", "2", "--json"});
