@@ -46,6 +46,30 @@ std::optional<double> ParseDate(std::string_view text) {
     return jd;
 }
 
+std::optional<double> ParseDateTime(std::string_view text) {
+    const std::size_t gap = text.find(' ');
+    if (gap == std::string_view::npos) return std::nullopt;
+    const std::optional<double> midnight = ParseDate(text.substr(0, gap));
+    if (!midnight) return std::nullopt;
+    // Hours, minutes and optional seconds.
+    std::string_view time = text.substr(gap + 1);
+    constexpr int kLimits[3] = {23, 59, 59};
+    int fields[3] = {0, 0, 0};
+    int count = 0;
+    for (;;) {
+        const std::size_t colon = time.find(':');
+        if (count == 3 || !ReadNumber(time.substr(0, colon), fields[count]) ||
+            fields[count] > kLimits[count]) {
+            return std::nullopt;
+        }
+        ++count;
+        if (colon == std::string_view::npos) break;
+        time.remove_prefix(colon + 1);
+    }
+    if (count < 2) return std::nullopt;
+    return *midnight + ((fields[2] / 60.0 + fields[1]) / 60.0 + fields[0]) / 24.0;
+}
+
 std::string FormatSeconds(double jdBeijing) {
     const TDateTimeSec c = CalendarOf(jdBeijing + 0.5 / 86400);
     const int year = DisplayYear(c.year);

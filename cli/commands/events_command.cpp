@@ -10,15 +10,11 @@
 #include "astronomy/sun_moon_events.h"
 #include "astronomy/time_scales.h"
 #include "beijing_text.h"
+#include "calendar/calendar_names.h"
 
 namespace tavrel::cli {
 
 namespace {
-
-// Term k at apparent solar longitude 285° + 15° k, from 小寒 to 冬至.
-constexpr const char* kTermNames[24] = {
-    "小寒", "大寒", "立春", "雨水", "惊蛰", "春分", "清明", "谷雨", "立夏", "小满", "芒种", "夏至",
-    "小暑", "大暑", "立秋", "处暑", "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至"};
 
 // Centuries TT to a Beijing-time Julian day.
 double BeijingOfTt(double t) {
@@ -31,10 +27,10 @@ Json& SetInstant(Json& event, double jdBeijing) {
     return event.Set("jd_bj", jdBeijing).Set("beijing", FormatSeconds(jdBeijing));
 }
 
-std::string EventLine(const std::string& label, double jdBeijing) {
+std::string EventLine(std::string_view label, double jdBeijing) {
     char buffer[96];
     std::snprintf(buffer, sizeof buffer, "  JD %.6f\n", jdBeijing);
-    return label + "  " + FormatSeconds(jdBeijing) + buffer;
+    return std::string(label) + "  " + FormatSeconds(jdBeijing) + buffer;
 }
 
 int RunEvents(CommandContext& context) {
@@ -67,9 +63,9 @@ int RunEvents(CommandContext& context) {
         if (jd >= last) break;
         const int index = (j % 24 + 24) % 24;
         Json term = Json::MakeObject();
-        term.Set("name", kTermNames[index]).Set("index", index);
+        term.Set("name", TERM_NAME[index]).Set("index", index);
         terms.Push(SetInstant(term, jd));
-        text += EventLine(kTermNames[index], jd);
+        text += EventLine(TERM_NAME[index], jd);
     }
 
     // New moons from the one before the year's first day to the one after its last.

@@ -1,7 +1,5 @@
 #include "commands/positions_command.h"
 
-#include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -9,7 +7,7 @@
 
 #include "astronomy/apparent_position.h"
 #include "astronomy/delta_t.h"
-#include "astronomy/time_scales.h"
+#include "beijing_text.h"
 
 namespace tavrel::cli {
 
@@ -24,66 +22,6 @@ constexpr Body kBodies[] = {{"sun", BODY_SUN}, {"moon", BODY_MOON}, {"mercury", 
                             {"mars", 3},       {"jupiter", 4},      {"saturn", 5},  {"uranus", 6},
                             {"neptune", 7},    {"pluto", 8}};
 
-bool IsLeapYear(int year, bool gregorian) {
-    if (!gregorian) return year % 4 == 0;
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int DaysInMonth(int year, int month, bool gregorian) {
-    static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year, gregorian) ? 29 : kDays[month - 1];
-}
-
-// Reads a run of 1 … maxDigits digits at text[pos], moving pos past it.
-std::optional<int> ReadNumber(std::string_view text, std::size_t& pos, std::size_t maxDigits) {
-    int value = 0;
-    const char* begin = text.data() + pos;
-    const char* end = text.data() + std::min(text.size(), pos + maxDigits);
-    const auto [stop, error] = std::from_chars(begin, end, value);
-    if (error != std::errc() || stop == begin || *begin == '-' || *begin == '+') {
-        return std::nullopt;
-    }
-    pos += static_cast<std::size_t>(stop - begin);
-    return value;
-}
-
-bool Expect(std::string_view text, std::size_t& pos, char c) {
-    if (pos >= text.size() || text[pos] != c) return false;
-    ++pos;
-    return true;
-}
-
-// "YYYY-MM-DD HH:MM[:SS]" in display years (no year 0, −1 is 1 BC) to a Julian day; dates before
-// 1582-10-15 are Julian-calendar dates and 1582-10-05 … 14 do not exist.
-std::optional<double> ParseInstant(std::string_view text) {
-    std::size_t pos = 0;
-    const bool bc = Expect(text, pos, '-');
-    const auto year = ReadNumber(text, pos, 4);
-    if (!year || !Expect(text, pos, '-')) return std::nullopt;
-    const auto month = ReadNumber(text, pos, 2);
-    if (!month || !Expect(text, pos, '-')) return std::nullopt;
-    const auto day = ReadNumber(text, pos, 2);
-    if (!day || !Expect(text, pos, ' ')) return std::nullopt;
-    const auto hour = ReadNumber(text, pos, 2);
-    if (!hour || !Expect(text, pos, ':')) return std::nullopt;
-    const auto minute = ReadNumber(text, pos, 2);
-    if (!minute) return std::nullopt;
-    std::optional<int> second = 0;
-    if (Expect(text, pos, ':')) second = ReadNumber(text, pos, 2);
-    if (!second || pos != text.size()) return std::nullopt;
-    if (*year == 0 || (bc && *year > 4712) || *month < 1 || *month > 12 || *hour > 23 ||
-        *minute > 59 || *second > 59) {
-        return std::nullopt;
-    }
-    const int astronomical = bc ? 1 - *year : *year;
-    const int key = astronomical * 372 + *month * 31 + *day;
-    if (key >= 1582 * 372 + 10 * 31 + 5 && key < 1582 * 372 + 10 * 31 + 15) return std::nullopt;
-    const bool gregorian = key >= 1582 * 372 + 10 * 31 + 15;
-    if (*day < 1 || *day > DaysInMonth(astronomical, *month, gregorian)) return std::nullopt;
-    const double fraction = ((*second / 60.0 + *minute) / 60.0 + *hour) / 24.0;
-    return JulianDay(astronomical, *month, *day + fraction);
-}
-
 std::string FormatDegrees(double degrees) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%11.6f", degrees);
@@ -95,7 +33,7 @@ int RunPositions(CommandContext& context) {
     if (!ut || !context.args.Positionals().empty()) {
         return UsageError(context, PositionsCommand(), "give the instant with --ut");
     }
-    const std::optional<double> jd = ParseInstant(*ut);
+    const std::optional<double> jd = ParseDateTime(*ut);
     if (!jd) {
         return UsageError(context, PositionsCommand(),
                           "'" + *ut + "' is not a date and time YYYY-MM-DD HH:MM[:SS]");
