@@ -2,6 +2,7 @@
 
 #include "commands/paths_command.h"
 #include "commands/place_command.h"
+#include "commands/positions_command.h"
 
 namespace tavrel::cli {
 
@@ -9,6 +10,7 @@ std::span<const Command> Commands() {
     static const Command kCommands[] = {
         PathsCommand(),
         PlaceCommand(),
+        PositionsCommand(),
     };
     return kCommands;
 }

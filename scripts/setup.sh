@@ -10,6 +10,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk xvfb xauth
   libswe-dev swe-basic-data
+  python3-numpy
 )
 
 missing=()
