@@ -5,8 +5,9 @@
 // Source: calendarData.js of Yuk Tung Liu's historical Chinese calendar (the chinese-calendar
 // data set): ChineseToGregorian() for the first days of the months, calendricalSolarTerms()
 // for the term days of the calendar up to 1733. Its later term days are not given; for
-// 1734–1959 the term days are the full astronomical computation on the meridian the calendar
-// used: Beijing local mean time (116°25′ E) before 1929, 120° E from then on.
+// 1734–1959 the term days are the full astronomical computation in Beijing time (120° E).
+// On that meridian every leap month of 1734–1959 agrees with the compilation; Beijing local
+// mean time (116°25′ E) would move 处暑 of 1805 to 08-23 and the leap month from 6 to 7.
 //
 // Usage: calendar_corrections <calendarData.js> <source folder>
 
@@ -33,8 +34,6 @@ using Rows = std::vector<std::vector<int>>;
 
 constexpr int J2000 = 2451545;
 constexpr double MODERN_START = 2436935;
-constexpr double LOCAL_MERIDIAN_SHIFT = (120 - (116 + 25.0 / 60)) / 360;  // days
-constexpr int STANDARD_TIME_FROM = 2425613;                               // 1929-01-01
 
 // The arrays of integers in line `lineNo` (1-based) of the JavaScript file, one row per
 // innermost bracket; the data follow "return [" or fill the line.
@@ -141,9 +140,7 @@ TermDays CalendricalTerms(const Rows& rows, int firstYear) {
 int AstronomicalTermJd(double W) {
     const double t = tavrel::SunLongitudeTime(W);
     const double x = t * 36525;
-    double beijing = x - tavrel::DeltaT(x) + tavrel::BEIJING_OFFSET;
-    if (beijing + J2000 < STANDARD_TIME_FROM) beijing -= LOCAL_MERIDIAN_SHIFT;
-    return DayOf(beijing) + J2000;
+    return DayOf(x - tavrel::DeltaT(x) + tavrel::BEIJING_OFFSET) + J2000;
 }
 
 struct TermResult {

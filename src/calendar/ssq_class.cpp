@@ -112,6 +112,7 @@ void SSQ_class::ComputeYear(int d) {
         s.monthNo[i] = i;
     }
 
+    hasYear_ = true;
     const int Y = Int2((s.terms[0] + 10 + 180) / 365.2422) + 2000;
     if (Y >= -721 && Y <= -104) {
         NameEarlyCalendarMonths(Y);

@@ -45,6 +45,10 @@ class SSQ_class {
 
     const YearState& Year() const { return year_; }
 
+    // Whether the year state already describes day d: every day from its winter solstice up
+    // to the next one gets the same state from ComputeYear.
+    bool YearCovers(int d) const { return hasYear_ && d >= year_.terms[0] && d < year_.terms[24]; }
+
   private:
     void NameMonths();
     void NameEarlyCalendarMonths(int year);
@@ -52,6 +56,7 @@ class SSQ_class {
     std::string newMoonCorrections_;
     std::string termCorrections_;
     YearState year_;
+    bool hasYear_ = false;
 };
 
 }  // namespace tavrel

@@ -35,9 +35,9 @@ const std::string_view NEW_MOON_CORRECTIONS =
 const std::string_view TERM_CORRECTIONS =
     "HlcIl22IAlckJmtsDtGlEtJbposFdHaiIleJlmelpsEfhkJmanmelpFlJbikrotcnEqEq2GaqmcDsrFor22HaHlc"
     "gDscIl22HaEeJlE2cIl22sCoEsaJmtsD1FpeE2eIlssGEhIlFnmelpFcFhkJmtcnEqEpJFjrotcnEqrEtFermcDs"
-    "rE222HaBmcmr22DaEfnaJm22sD1FpeForeJmtssJEhFpEoeIlsD1iIltEqFppDgIltcnEqEpHa11IlcnEqrAoAA2"
-    "AEsDmDtCtADlAACqAErAApACnAAlJlAoAEsDrAAAAAADoABqAADqnAEsAAB2AAAAAFoJAmE2AADqAAEsAAAAmAAA"
-    "ADrElDrEsElAAAFpAEtJAmsAAAABnBqFpAAAAEoACmFmAAAAAAAACrDaIAAAF"
+    "rE222HaBmcmr22DaEfnaJm22sD1FpeForeJmtssJEhFpEoeIlsD1iIltEqFppDgIltcnEqEpHa11IlcnEqrAAAAA"
+    "AAAAAAAAAAAAEdAAAAAAAAAAAEaAE1AAAAAABdAEkAAAAAAAAAAAAAAAAAABqIAAAAAlAAAAAAAAAiAAgAAqAAAA"
+    "AAAAAABtDaIAAAF"
     ;
 // clang-format on
 
