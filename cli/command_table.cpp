@@ -1,16 +1,18 @@
 #include "command_table.h"
 
+#include "commands/convert_command.h"
+#include "commands/lunar_year_command.h"
 #include "commands/paths_command.h"
 #include "commands/place_command.h"
 #include "commands/positions_command.h"
+#include "commands/terms_command.h"
 
 namespace tavrel::cli {
 
 std::span<const Command> Commands() {
     static const Command kCommands[] = {
-        PathsCommand(),
-        PlaceCommand(),
-        PositionsCommand(),
+        PathsCommand(),   PlaceCommand(),     PositionsCommand(),
+        ConvertCommand(), LunarYearCommand(), TermsCommand(),
     };
     return kCommands;
 }
