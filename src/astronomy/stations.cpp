@@ -3,16 +3,13 @@
 #include "astronomy/angles.h"
 #include "astronomy/constants.h"
 #include "astronomy/frames.h"
+#include "astronomy/helio_coords.h"
 #include "astronomy/nutation.h"
 #include "astronomy/planet_series.h"
 
 namespace tavrel {
 
 namespace {
-
-TSpherical PlanetCoords(int b, double t, int n) {
-    return {PlanetCoord(b, 0, t, n), PlanetCoord(b, 1, t, n), PlanetCoord(b, 2, t, n)};
-}
 
 // One parabola through α(t − h), α(t), α(t + h), moving t to its vertex. The differences are
 // taken as signed angles so that a station next to 0h of right ascension is found as well.
@@ -32,8 +29,8 @@ double ParabolaStep(int b, double t, double h, int n, double lt, double* distanc
 
 TSpherical StationCoordinate(int b, double t, int n, double lt) {
     double E = Obliquity(t);
-    const TSpherical earth = PlanetCoords(0, t - lt, n);
-    const TSpherical planet = PlanetCoords(b, t - lt, n);
+    const TSpherical earth = HelioCoords(0, t - lt, n, n, n);
+    const TSpherical planet = HelioCoords(b, t - lt, n, n, n);
     TSpherical G = HelioToGeo(planet, earth);
     if (lt != 0) {
         const NutationAngles nutation = Nutation(t);
@@ -51,7 +48,7 @@ double StationTime(int b, double t, StationKind kind) {
         t -= NormSignedAngle(PlanetCoord(b, 0, t, 8) - PlanetCoord(0, 0, t, 8)) / v;
     }
     const double D = STATION_OFFSET_DAYS[b] / 36525;
-    t += kind == StationKind::begins ? -D : D;
+    t += kind == StationKind::kBegins ? -D : D;
 
     double distance = 0;
     t = ParabolaStep(b, t, 5 / 36525.0, 8, 0, nullptr);

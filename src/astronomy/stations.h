@@ -8,7 +8,7 @@ namespace tavrel {
 // Venus, opposition of the outer planets) to the station, indexed by body 1 … 8.
 inline constexpr double STATION_OFFSET_DAYS[9] = {0, 17.4, 28, 52, 82, 86, 88, 89, 90};
 
-enum class StationKind { begins, ends };  // retrograde motion begins or ends
+enum class StationKind { kBegins, kEnds };  // retrograde motion begins or ends
 
 // Geocentric right ascension and declination of date (radians) and distance (AU) of planet b
 // (1 … 7) at t Julian centuries TT, from n terms of the series, both bodies taken at t − lt.

@@ -68,10 +68,10 @@ TEST(StationTime, JupiterAndMercuryIn2000) {
     };
     // Mercury's station falls late on the 22nd or early on the 23rd, hence the wide window.
     const Case cases[] = {
-        {4, StationKind::begins, 2000, 9, 29, 12, 12},
-        {4, StationKind::ends, 2001, 1, 25, 12, 12},
-        {1, StationKind::begins, 2000, 6, 23, 0, 12},
-        {1, StationKind::ends, 2000, 7, 17, 12, 12},
+        {4, StationKind::kBegins, 2000, 9, 29, 12, 12},
+        {4, StationKind::kEnds, 2001, 1, 25, 12, 12},
+        {1, StationKind::kBegins, 2000, 6, 23, 0, 12},
+        {1, StationKind::kEnds, 2000, 7, 17, 12, 12},
     };
     for (const Case& c : cases) {
         const double t = StationTime(c.body, start, c.kind);
