@@ -28,12 +28,6 @@ bool YearInRange(int display) { return display != 0 && display >= -4712 && displ
 
 }  // namespace
 
-int AstronomicalYear(int displayYear) { return displayYear < 0 ? displayYear + 1 : displayYear; }
-
-int DisplayYear(int astronomicalYear) {
-    return astronomicalYear <= 0 ? astronomicalYear - 1 : astronomicalYear;
-}
-
 std::optional<int> ParseDisplayYear(std::string_view text) {
     size_t pos = 0;
     const bool bc = Expect(text, pos, '-');

@@ -5,12 +5,9 @@
 #include <string_view>
 
 #include "astronomy/time_scales.h"
+#include "beijing_text.h"
 
 namespace tavrel::cli {
-
-// Display years have no year 0: −1 is 1 BC, astronomical year 0.
-int AstronomicalYear(int displayYear);
-int DisplayYear(int astronomicalYear);
 
 // A year argument in display years (−4712 … 9999, not 0) as an astronomical year.
 std::optional<int> ParseDisplayYear(std::string_view text);

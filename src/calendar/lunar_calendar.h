@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "astronomy/local_time.h"
 #include "astronomy/time_scales.h"
 #include "calendar/ssq_class.h"
 
@@ -57,6 +58,12 @@ class MYiDateEx : public SSQ_class {
 
     static double JdOfDate(const TDateRec& r) { return tavrel::JdOfDate(r); }
     static TDateRec DateOfJd(double jd) { return tavrel::DateOfJd(jd); }
+    static double EquationOfTimeSeconds(const TDateRec& r) {
+        return tavrel::EquationOfTimeSeconds(r);
+    }
+    static int ToLocalTime(float longitude, TDateRec& r, int mode) {
+        return tavrel::ToLocalTime(longitude, r, mode);
+    }
 
     std::string lastError;
     TDateTimeSec clock;  // the working clock of the callers' time conversions

@@ -161,5 +161,16 @@ TEST_F(LunarCalendar, NextDayCrossesTheGregorianSwitch) {
     EXPECT_EQ(r, D(2024, 1, 1, 0, 0));
 }
 
+TEST_F(LunarCalendar, ClockOperationsAreTheAstronomyOnes) {
+    const TDateRec r = D(2024, 11, 3, 12, 0);
+    EXPECT_EQ(MYiDateEx::EquationOfTimeSeconds(r), EquationOfTimeSeconds(r));
+    TDateRec mine = r;
+    TDateRec theirs = r;
+    EXPECT_EQ(MYiDateEx::ToLocalTime(116.4f, mine, TRUE_SOLAR_TIME),
+              ToLocalTime(116.4f, theirs, TRUE_SOLAR_TIME));
+    EXPECT_EQ(mine, theirs);
+    EXPECT_EQ(MYiDateEx::DateOfJd(MYiDateEx::JdOfDate(r)), r);
+}
+
 }  // namespace
 }  // namespace tavrel
