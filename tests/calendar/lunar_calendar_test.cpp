@@ -68,6 +68,26 @@ TEST_F(LunarCalendar, LunarToSolarAndItsFailures) {
     }
 }
 
+TEST_F(LunarCalendar, OutOfRangeInputGivesSomeAnswerWithoutFault) {
+    for (const TDateRec& r : {D(2023, 13, 40, 25, 61), D(2023, 0, 0), D(-4712, 1, 1),
+                              D(9999, 12, 31), D(32767, 1, 1), D(-32768, 12, 31)}) {
+        TDateRec lunar{};
+        bool leap = false;
+        int length = 0;
+        calendar.SolarToLunarEx(r, lunar, leap, length);
+        TDateRec jie{};
+        TDateRec zhongqi{};
+        TDateRec next{};
+        const int branch = calendar.SolarMonthOf(r, jie, zhongqi, next);
+        EXPECT_GE(branch, 0);
+        EXPECT_LT(branch, 12);
+        const int year = calendar.YearGanzhi(r);
+        EXPECT_GE(year, 0);
+        EXPECT_LT(year, 60);
+        calendar.TermTime(r.year, r.month, true);
+    }
+}
+
 TEST_F(LunarCalendar, RoundTripOfEveryDayOfSampledYears) {
     for (int year = -700; year <= 9900; year += 353) {
         TDateRec day = D(year, 1, 1, 9, 41);
