@@ -46,7 +46,7 @@ std::optional<double> ParseDate(std::string_view text) {
     return jd;
 }
 
-std::optional<double> ParseDateTime(std::string_view text) {
+std::optional<double> ParseInstant(std::string_view text) {
     const std::size_t gap = text.find(' ');
     if (gap == std::string_view::npos) return std::nullopt;
     const std::optional<double> midnight = ParseDate(text.substr(0, gap));

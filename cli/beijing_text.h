@@ -15,7 +15,7 @@ int DisplayYear(int astronomicalYear);
 std::optional<double> ParseDate(std::string_view text);
 
 // "YYYY-MM-DD HH:MM[:SS]" (display years; dates before 1582-10-15 Julian) to its Julian day.
-std::optional<double> ParseDateTime(std::string_view text);
+std::optional<double> ParseInstant(std::string_view text);
 
 // A Beijing-time Julian day as "YYYY-MM-DD HH:MM:SS", rounded to the second, display year.
 std::string FormatSeconds(double jdBeijing);

@@ -33,7 +33,7 @@ int RunPositions(CommandContext& context) {
     if (!ut || !context.args.Positionals().empty()) {
         return UsageError(context, PositionsCommand(), "give the instant with --ut");
     }
-    const std::optional<double> jd = ParseDateTime(*ut);
+    const std::optional<double> jd = ParseInstant(*ut);
     if (!jd) {
         return UsageError(context, PositionsCommand(),
                           "'" + *ut + "' is not a date and time YYYY-MM-DD HH:MM[:SS]");
