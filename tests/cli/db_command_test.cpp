@@ -2,30 +2,20 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "platform/data_root.h"
 #include "records/comment_files.h"
-#include "run_cli.h"
+#include "support/cli_run.h"
 #include "support/temp_folder.h"
 
 namespace tavrel::cli {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using testing::CliRun;
 
 class DbCommandTest : public ::testing::Test {
   protected:
-    CliRun Cli(std::vector<std::string> words) {
-        std::ostringstream out;
-        std::ostringstream err;
-        const int status = RunCli(words, {Root(), DataRootMode::kOverride}, out, err);
-        return {status, out.str(), err.str()};
-    }
+    CliRun Cli(const std::vector<std::string>& words) { return testing::Cli(words, Root()); }
     std::string Root() const { return folder.Path().string(); }
 
     tavrel::testing::TempFolder folder;

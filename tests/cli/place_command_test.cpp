@@ -1,24 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 
-#include "run_cli.h"
+#include "support/cli_run.h"
 #include "support/temp_folder.h"
 
 namespace tavrel::cli {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using testing::CliRun;
 
+// The shipped place file sits in the build's data folder.
 CliRun Cli(const std::vector<std::string>& words, const std::string& root = TAVREL_RUNTIME_DIR) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCli(words, {root, DataRootMode::kOverride}, out, err);
-    return {status, out.str(), err.str()};
+    return testing::Cli(words, root);
 }
 
 TEST(PlaceCommand, FindsCitiesInTheShippedPlaceFile) {

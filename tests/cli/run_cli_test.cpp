@@ -1,26 +1,14 @@
-#include "run_cli.h"
+#include "support/cli_run.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
 
 #include "tavrel/version.h"
 
 namespace tavrel::cli {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun Cli(std::vector<std::string> words) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCli(words, {"/srv/tavrel", DataRootMode::kOverride}, out, err);
-    return {status, out.str(), err.str()};
-}
+using testing::Cli;
+using testing::CliRun;
 
 TEST(RunCli, VersionAndHelp) {
     EXPECT_EQ(Cli({"--version"}).out, std::string("tavrel-cli ") + kVersion + "\n");
