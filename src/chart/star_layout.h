@@ -15,21 +15,29 @@ struct TAspectEntry {
     uint8_t aspectIndex;   // 0 none, else the aspect definition number 1..n
     int16_t separation;    // whole degrees 0..180, rounded half up
     int16_t partnerPlace;  // sector × 100 + row of the partner in its layout, -1 when none
+
+    friend bool operator==(const TAspectEntry&, const TAspectEntry&) = default;
 };
 
 // One entry per partner point 0..14 of the partner sheet.
 struct TAspectList {
     TAspectEntry entries[kChartPointCount];
+
+    friend bool operator==(const TAspectList&, const TAspectList&) = default;
 };
 
 struct FloatPoint {
     float x;
     float y;
+
+    friend bool operator==(const FloatPoint&, const FloatPoint&) = default;
 };
 
 struct LabelPixel {
     int x;
     int y;
+
+    friend bool operator==(const LabelPixel&, const LabelPixel&) = default;
 };
 
 // One star label of a sector.
@@ -44,11 +52,15 @@ struct StarPlacement {
     TAspectList otherAspects;  // partners in the other chart
     // Second-chart layouts only: row j here serves row j of the natal layout's same sector.
     TAspectList natalCrossAspects;
+
+    friend bool operator==(const StarPlacement&, const StarPlacement&) = default;
 };
 
 struct SectorBlock {
     uint8_t count;
     StarPlacement placements[kSectorPlacementCapacity];
+
+    friend bool operator==(const SectorBlock&, const SectorBlock&) = default;
 };
 
 // The labels of one chart, sector index = branch number (0 亥 … 11 戌). A zero-filled value is
@@ -58,6 +70,8 @@ struct StarLayout {
     int labelFontSize;
     int labelWidth;  // of "国" at labelFontSize
     int labelHeight;
+
+    friend bool operator==(const StarLayout&, const StarLayout&) = default;
 };
 
 // The place written into partnerPlace: sector × 100 + row.
