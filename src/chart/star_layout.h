@@ -6,6 +6,9 @@
 
 namespace tavrel {
 
+// The chart a layout belongs to, numbered as chartKind numbers them.
+enum class ChartKind { kNatal = 0, kAnnual = 1, kMoving = 2 };
+
 inline constexpr int kSectorCount = 12;
 // Fourteen stars and the life point can share one sector.
 inline constexpr int kSectorPlacementCapacity = 15;

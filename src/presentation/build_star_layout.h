@@ -10,8 +10,6 @@
 
 namespace tavrel {
 
-enum class ChartKind { kNatal = 0, kAnnual = 1, kMoving = 2 };
-
 // What a layout is made with besides the sheets.
 struct StarLayoutContext {
     const DiskGeometry& geometry;
