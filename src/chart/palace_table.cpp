@@ -57,6 +57,13 @@ void SelectCell(TPalaceTable& table, int cell) {
     }
 }
 
+void SetSourceBranches(TPalaceTable& table, int natalSunPalace, int movingSunPalace) {
+    for (TPalaceCell& cell : table.cells) {
+        cell.sourceBranch =
+            static_cast<uint8_t>((natalSunPalace + (cell.palace - movingSunPalace + 12) % 12) % 12);
+    }
+}
+
 void BuildPalaceTable(const TPositionSheet& sheet, double lifeLongitude, int lifePalace,
                       double mansionOrigin, bool hideKings, int yearPillar,
                       const TSquareBounds& bounds, TPalaceTable& table) {

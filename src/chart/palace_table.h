@@ -59,6 +59,10 @@ void BuildPalaceTable(const TPositionSheet& sheet, double lifeLongitude, int lif
                       double mansionOrigin, bool hideKings, int yearPillar,
                       const TSquareBounds& bounds, TPalaceTable& table);
 
+// Moving table only: for each cell the natal palace in which its stars stand, from the Sun's
+// palace index in the natal chart and in the moving chart.
+void SetSourceBranches(TPalaceTable& table, int natalSunPalace, int movingSunPalace);
+
 // Places the forty-nine spirits of the year pillar into the cells of a table whose life palace
 // (the natal one, shared by the annual and moving tables) is `lifePalace`; clears earlier ones.
 void PlaceSpirits(int yearPillar, int lifePalace, TPalaceTable& table);

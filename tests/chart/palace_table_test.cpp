@@ -153,5 +153,15 @@ TEST_F(PalaceTable, SelectionMarksTheRelatedCells) {
     EXPECT_EQ(table.selectedCell, -1);
 }
 
+// The Sun in 寅 natally and in 午 on the moving chart: every palace draws its stars from the
+// branch four places before its own.
+TEST_F(PalaceTable, MovingCellsNameTheirNatalBranch) {
+    BuildPalaceTable(sheet, 215.5, kLife, kOrigin, false, 1, {}, table);
+    SetSourceBranches(table, 3, 7);
+    for (const TPalaceCell& cell : table.cells) {
+        EXPECT_EQ(cell.sourceBranch, (cell.palace + 8) % 12) << int(cell.palace);
+    }
+}
+
 }  // namespace
 }  // namespace tavrel
