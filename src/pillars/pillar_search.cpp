@@ -1,11 +1,9 @@
 #include "pillars/pillar_search.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 
 #include "calendar/display_year.h"
-#include "platform/string_util.h"
 
 namespace tavrel {
 
@@ -21,15 +19,6 @@ int StemPair(int number) {
     int c = Mod(number, 10);
     if (c == 0) c = 10;
     return c < 6 ? c : c - 5;
-}
-
-int ReadYear(std::string_view text) {
-    const std::string_view trimmed = Trim(text);
-    int value = 0;
-    const char* begin = trimmed.data();
-    const char* end = begin + trimmed.size();
-    const auto [stop, error] = std::from_chars(begin, end, value);
-    return error == std::errc() && stop == end && stop != begin ? value : kUnreadableStartYear;
 }
 
 }  // namespace
@@ -66,7 +55,7 @@ bool MPillarSearch::ReadStemBranch(int stemIndex, int branchIndex, std::string_v
 }
 
 bool MPillarSearch::ReadPillars(std::string_view startYearText, const PillarChoice& choice) {
-    const int y = ReadYear(startYearText);
+    const int y = ReadYearField(startYearText, kUnreadableStartYear);
     if (y < -4713 || y > 9999 || y == 0) {
         lastError = kStartYearMessage;
         lastErrorCaption = kStartYearCaption;
