@@ -56,6 +56,13 @@ bool IsCalendarDisplayYear(int displayYear) {
     return displayYear != 0 && displayYear >= kFirstDisplayYear && displayYear <= kLastDisplayYear;
 }
 
+MonthRequest OpeningRequest(MonthRequest entered) {
+    const TDateRec r{static_cast<int16_t>(CalendarYearOf(entered.displayYear)),
+                     static_cast<int16_t>(entered.month), static_cast<int16_t>(entered.day), 12, 0};
+    if (IsCalendarDisplayYear(entered.displayYear) && MonthLength(r) == 0) entered.day = 15;
+    return entered;
+}
+
 bool PreviousMonth(MonthRequest& request) {
     if (request.month == 1) {
         if (request.displayYear <= kFirstDisplayYear) return false;

@@ -78,6 +78,10 @@ int MonthLength(const TDateRec& r);
 // True when an entered year is a display year of the calendar (−4713 … 9999, not 0).
 bool IsCalendarDisplayYear(int displayYear);
 
+// The request the window opens with for the main window's entered moment: day 15 when the
+// entered day does not exist in its month.
+MonthRequest OpeningRequest(MonthRequest entered);
+
 // The month before and after, day set to 1; false (request unchanged) at January −4713 and
 // December 9999. The display year skips 0.
 bool PreviousMonth(MonthRequest& request);

@@ -184,6 +184,15 @@ TEST_F(MonthViewTest, MonthStepsSkipYearZeroAndStopAtTheEnds) {
     Show(9999, 12, 31);
 }
 
+TEST(OpeningRequest, AMissingEnteredDayOpensOnThe15th) {
+    EXPECT_EQ(OpeningRequest({2023, 2, 30, 8, 5}).day, 15);
+    EXPECT_EQ(OpeningRequest({1582, 10, 10, 8, 5}).day, 15);
+    const MonthRequest kept = OpeningRequest({2024, 2, 29, 8, 5});
+    EXPECT_EQ(kept.day, 29);
+    EXPECT_EQ(kept.hour, 8);
+    EXPECT_EQ(kept.minute, 5);
+}
+
 TEST(WeekHeader, NamesAndColours) {
     EXPECT_EQ(WeekHeaderText(0), "星期一");
     EXPECT_EQ(WeekHeaderText(6), "星期日");
