@@ -1,8 +1,10 @@
 #include "command_table.h"
 
+#include "commands/calendar_command.h"
 #include "commands/convert_command.h"
 #include "commands/db_command.h"
 #include "commands/events_command.h"
+#include "commands/find_pillars_command.h"
 #include "commands/lunar_year_command.h"
 #include "commands/paths_command.h"
 #include "commands/place_command.h"
@@ -14,9 +16,9 @@ namespace tavrel::cli {
 
 std::span<const Command> Commands() {
     static const Command kCommands[] = {
-        PositionsCommand(), EventsCommand(), StationsCommand(), ConvertCommand(),
-        LunarYearCommand(), TermsCommand(),  PlaceCommand(),    DbCommand(),
-        PathsCommand(),
+        PositionsCommand(), EventsCommand(),   StationsCommand(),    ConvertCommand(),
+        LunarYearCommand(), TermsCommand(),    PlaceCommand(),       DbCommand(),
+        PathsCommand(),     CalendarCommand(), FindPillarsCommand(),
     };
     return kCommands;
 }
