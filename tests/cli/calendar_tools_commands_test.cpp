@@ -1,24 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "run_cli.h"
+#include "support/cli_run.h"
 
 namespace tavrel::cli {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun Cli(std::vector<std::string> words) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCli(words, {"/srv/tavrel", DataRootMode::kOverride}, out, err);
-    return {status, out.str(), err.str()};
-}
+using testing::Cli;
+using testing::CliRun;
 
 TEST(CalendarToolsCommands, CalendarMonthAsJson) {
     const CliRun run = Cli({"calendar", "2023", "3", "--day", "22", "--time", "23:30", "--json"});
