@@ -1,5 +1,6 @@
 #include "command_table.h"
 
+#include "commands/cast_command.h"
 #include "commands/convert_command.h"
 #include "commands/db_command.h"
 #include "commands/events_command.h"
@@ -16,7 +17,7 @@ std::span<const Command> Commands() {
     static const Command kCommands[] = {
         PositionsCommand(), EventsCommand(), StationsCommand(), ConvertCommand(),
         LunarYearCommand(), TermsCommand(),  PlaceCommand(),    DbCommand(),
-        PathsCommand(),
+        PathsCommand(),     CastCommand(),
     };
     return kCommands;
 }
