@@ -24,11 +24,14 @@ TSunEvent TrueSolarEvent(const TDateRec& date, double beijingMinutes, float long
 
 void ComputeSunriseSunset(TPositionSheet& sheet, const TTimeBlock& time, double sunLongitude,
                           double sunLatitude, float longitude, float latitude) {
+    // The day of the birth place: far from 120° E the Beijing date is often another one, and
+    // the sunrise of the Beijing date would then be a day early or late for the birth.
+    const TDateRec localDate = DateOfJd(time.jdTrueSolar);
     const double equationMinutes = EquationOfTimeSeconds(time.beijingTime) / 60;
     const double hourAngle = SunriseHourAngle(Declination(sunLongitude, sunLatitude), latitude);
     const TSunEventMinutes minutes = SunEventMinutes(hourAngle, equationMinutes, longitude);
-    const TSunEvent rise = TrueSolarEvent(time.beijingTime, minutes.rise, longitude);
-    const TSunEvent set = TrueSolarEvent(time.beijingTime, minutes.set, longitude);
+    const TSunEvent rise = TrueSolarEvent(localDate, minutes.rise, longitude);
+    const TSunEvent set = TrueSolarEvent(localDate, minutes.set, longitude);
     sheet.jdSunrise = rise.jd;
     sheet.sunriseBranch = rise.branch;
     sheet.jdSunset = set.jd;

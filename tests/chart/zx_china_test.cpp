@@ -205,6 +205,22 @@ TEST_F(ZxChina, DayBirthFollowsSunriseAndSunset) {
     EXPECT_NEAR((sheet.jdSunset - sheet.jdSunrise) * 24, 14.1, 0.3);
 }
 
+TEST_F(ZxChina, SunriseOfTheLocalDayFarWest) {
+    // New York, 1 June 2024 15:00 UTC-5 (zone 17), which is 2 June 04:00 in Beijing: the
+    // afternoon is a day birth although it is already the next night in Beijing.
+    TChartRequest request = Birth(2024, 6, 1, 15, 0);
+    request.zone = 17;
+    request.longitude = -74;
+    request.latitude = 40.7F;
+    ASSERT_TRUE(Chart().Cast(request));
+    const TPositionSheet& sheet = Chart().Natal();
+    EXPECT_EQ(Chart().Time().beijingTime.day, 2);
+    EXPECT_EQ(DateOfJd(sheet.jdSunrise).day, 1);
+    EXPECT_EQ(sheet.dayBirth, 1);
+    EXPECT_LT(sheet.jdSunrise, Chart().Time().jdTrueSolar);
+    EXPECT_GT(sheet.jdSunset, Chart().Time().jdTrueSolar);
+}
+
 TEST_F(ZxChina, PolarBirthsHaveNoUndefinedAngles) {
     // Midsummer and midwinter at 80° N: the Sun never sets, then never rises.
     struct Case {
