@@ -1,5 +1,6 @@
 #include "commands/cast_command.h"
 
+#include <charconv>
 #include <cstdio>
 #include <string>
 
@@ -23,6 +24,15 @@ namespace {
 std::string CycleName(int n) {
     return std::string(STEM_NAME[static_cast<size_t>(n % 10)]) +
            std::string(BRANCH_NAME[static_cast<size_t>(n % 12)]);
+}
+
+// A stored single-precision degree as the decimal it was typed as (120.2, not 120.19999694…).
+double TypedDegrees(float value) {
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    double typed = 0;
+    std::from_chars(buffer, end, typed);
+    return typed;
 }
 
 std::string Branch(int branch) { return std::string(BRANCH_NAME[static_cast<size_t>(branch)]); }
@@ -180,8 +190,8 @@ Json CastJson(const CZxChina& chart, const TYearStars& yearStars) {
                                 .Set("zone", static_cast<int>(request.zone))
                                 .Set("province", static_cast<int>(request.provinceIndex))
                                 .Set("city", static_cast<int>(request.cityIndex))
-                                .Set("lon", static_cast<double>(request.longitude))
-                                .Set("lat", static_cast<double>(request.latitude))
+                                .Set("lon", TypedDegrees(request.longitude))
+                                .Set("lat", TypedDegrees(request.latitude))
                                 .Set("place", request.placeText));
     document.Set("time", TimeJson(chart));
     document.Set("pillars", Json::MakeObject()

@@ -1,5 +1,7 @@
 #include "chart/birth_time.h"
 
+#include <cmath>
+
 #include "astronomy/local_time.h"
 
 namespace tavrel {
@@ -7,6 +9,11 @@ namespace tavrel {
 namespace {
 
 bool YearInRange(int year) { return year >= kFirstChartYear && year <= kLastChartYear; }
+
+bool OnTheGlobe(float longitude, float latitude) {
+    return std::isfinite(longitude) && std::isfinite(latitude) && std::fabs(longitude) <= 180 &&
+           std::fabs(latitude) <= 90;
+}
 
 // 23:00-23:59 belongs to the next day under rules 0 and 1.
 bool LateZiMovesDay(const TDateRec& pillarTime, int zishi) {
@@ -20,6 +27,10 @@ int ZoneHourOffset(int zone) { return zone <= 12 ? zone : 12 - zone; }
 bool ConvertBirthTime(TChartRequest& request, int tzHours, const TChartSettings& settings,
                       MYiDateEx& calendar, TTimeBlock& time, std::string& lastError) {
     lastError.clear();
+    if (!OnTheGlobe(request.longitude, request.latitude)) {
+        lastError = kNoSuchPlaceMessage;
+        return false;
+    }
     const TDateRec entered{request.year, request.month, request.day, request.hour, request.minute};
     TDateRec solar = entered;
     // A clock reading outside the day is no date either, whatever the calendar says.

@@ -13,6 +13,8 @@ namespace tavrel {
 // The failures of a birth entry; the lunar one is the calendar's own message.
 inline constexpr std::string_view kYearOutOfRangeMessage = "时间越界，年份在1600-2200之间";
 inline constexpr std::string_view kNoSuchDateMessage = "不存在这个日期";
+// A stored entry whose coordinates are not a place on the globe (the window never makes one).
+inline constexpr std::string_view kNoSuchPlaceMessage = "经纬度超出范围";
 inline constexpr int kFirstChartYear = 1600;
 inline constexpr int kLastChartYear = 2200;
 

@@ -77,6 +77,12 @@ TEST_F(ZxChina, EveryFailureHasItsMessage) {
     // 1582-10-15 is a date (the first Gregorian day), only too early for a chart.
     EXPECT_FALSE(Chart().Cast(Birth(1582, 10, 15, 12, 0)));
     EXPECT_EQ(Chart().lastError(), "时间越界，年份在1600-2200之间");
+    TChartRequest nowhere = Birth(2000, 1, 1, 12, 0);
+    nowhere.latitude = 91;
+    EXPECT_FALSE(Chart().Cast(nowhere));
+    EXPECT_EQ(Chart().lastError(), "经纬度超出范围");
+    nowhere.latitude = std::nanf("");
+    EXPECT_FALSE(Chart().Cast(nowhere));
     EXPECT_TRUE(Chart().Cast(Birth(1600, 1, 1, 0, 0))) << Chart().lastError();
     EXPECT_EQ(Chart().lastError(), "");
     EXPECT_EQ(Chart().chartKind(), 0);
