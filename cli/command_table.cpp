@@ -1,6 +1,7 @@
 #include "command_table.h"
 
 #include "commands/calendar_command.h"
+#include "commands/cast_command.h"
 #include "commands/convert_command.h"
 #include "commands/db_command.h"
 #include "commands/events_command.h"
@@ -16,9 +17,9 @@ namespace tavrel::cli {
 
 std::span<const Command> Commands() {
     static const Command kCommands[] = {
-        PositionsCommand(), EventsCommand(),   StationsCommand(),    ConvertCommand(),
-        LunarYearCommand(), TermsCommand(),    PlaceCommand(),       DbCommand(),
-        PathsCommand(),     CalendarCommand(), FindPillarsCommand(),
+        CastCommand(),        PositionsCommand(), EventsCommand(), StationsCommand(),
+        ConvertCommand(),     LunarYearCommand(), TermsCommand(),  CalendarCommand(),
+        FindPillarsCommand(), PlaceCommand(),     DbCommand(),     PathsCommand(),
     };
     return kCommands;
 }

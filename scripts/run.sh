@@ -19,3 +19,4 @@ set -x
 "$cli" --version
 "$cli" paths
 "$cli" --help
+"$cli" cast --date "$(date '+%Y-%m-%d %H:%M')"

@@ -1,0 +1,281 @@
+#include "commands/cast_command.h"
+
+#include <charconv>
+#include <cstdio>
+#include <string>
+
+#include "birth_options.h"
+#include "calendar/calendar_names.h"
+#include "chart/dignities.h"
+#include "chart/mansions.h"
+#include "chart/palaces.h"
+#include "chart/position_text.h"
+#include "chart/star_list.h"
+#include "chart/year_stars.h"
+#include "chart/zx_china.h"
+#include "commands/calendar_dates.h"
+#include "places/place_file.h"
+#include "platform/ini_file.h"
+
+namespace tavrel::cli {
+
+namespace {
+
+std::string CycleName(int n) {
+    return std::string(STEM_NAME[static_cast<size_t>(n % 10)]) +
+           std::string(BRANCH_NAME[static_cast<size_t>(n % 12)]);
+}
+
+// A stored single-precision degree as the decimal it was typed as (120.2, not 120.19999694…).
+double TypedDegrees(float value) {
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    double typed = 0;
+    std::from_chars(buffer, end, typed);
+    return typed;
+}
+
+std::string Branch(int branch) { return std::string(BRANCH_NAME[static_cast<size_t>(branch)]); }
+
+std::string LunarText(const TDateRec& lunar, bool leap) {
+    return std::to_string(DisplayYear(lunar.year)) + "年" + LunarMonthName(lunar.month, leap) +
+           LunarDayName(lunar.day);
+}
+
+std::string Fixed(double value, const char* format = "%9.4f") {
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, format, value);
+    return buffer;
+}
+
+// A --place text without --lon/--lat is looked up in the place file, which then gives the
+// coordinates and the place as the window would show it.
+bool ResolvePlaceOption(CommandContext& context, TChartRequest& request, std::string& problem) {
+    const auto place = context.args.Value("place");
+    if (!place || context.args.Has("lon") || context.args.Has("lat")) return true;
+    const IniFile placeFile(DataPath(context.root, kPlaceFilePath));
+    PlaceChoice choice;
+    if (!ResolvePlace(ReadPlaceList(placeFile), *place, choice, problem)) return false;
+    request.provinceIndex = static_cast<int16_t>(choice.province);
+    request.cityIndex = static_cast<int16_t>(choice.city);
+    request.placeText = choice.placeText;
+    request.longitude = choice.longitude;
+    request.latitude = choice.latitude;
+    return true;
+}
+
+Json PointJson(const TPlacedPoint& point, const CZxChina& chart) {
+    const bool male = chart.Request().isMale != 0;
+    return Json::MakeObject()
+        .Set("lon", point.longitude)
+        .Set("lat", point.latitude)
+        .Set("mansion", MANSIONS[point.mansion].name)
+        .Set("mansion_degree", point.degreeInMansion)
+        .Set("palace", Branch(point.palace))
+        .Set("palace_name", PalaceName(point.palaceNumber, male, false))
+        .Set("sign_degree", point.degreeInSign);
+}
+
+std::string PointText(const TPlacedPoint& point) {
+    return FormatMansionDegree(point) + FormatSignDegree(point);
+}
+
+Json TimeJson(const CZxChina& chart) {
+    const TTimeBlock& time = chart.Time();
+    const TChartRequest& request = chart.Request();
+    const TDateRec entered{request.year, request.month, request.day, request.hour, request.minute};
+    return Json::MakeObject()
+        .Set("entered", FormatDateTime(entered))
+        .Set("entered_lunar", request.isLunar != 0)
+        .Set("zone_hours", chart.ZoneHours())
+        .Set("beijing", FormatDateTime(time.beijingTime))
+        .Set("local_mean", FormatDateTime(DateOfJd(time.jdLocalMean)))
+        .Set("true_solar", FormatDateTime(DateOfJd(time.jdTrueSolar)))
+        .Set("pillar_time", FormatDateTime(time.pillarTime))
+        .Set("lunar", Json::MakeObject()
+                          .Set("year", DisplayYear(time.lunarDate.year))
+                          .Set("month", time.lunarDate.month)
+                          .Set("day", time.lunarDate.day)
+                          .Set("leap", request.isLeapMonth != 0)
+                          .Set("month_length", time.lunarMonthLength)
+                          .Set("text", LunarText(time.lunarDate, request.isLeapMonth != 0)))
+        .Set("pillar_year", DisplayYear(time.pillarYear))
+        .Set("jd_input", time.jdInput)
+        .Set("jd_beijing", time.jdBeijing)
+        .Set("jd_true_solar", time.jdTrueSolar)
+        .Set("jd_local_mean", time.jdLocalMean)
+        .Set("term_prev", time.termPrev)
+        .Set("term_mid", time.termMid)
+        .Set("term_next", time.termNext);
+}
+
+Json SunEventJson(double jd, int branch) {
+    return Json::MakeObject()
+        .Set("jd", jd)
+        .Set("time", FormatDateTime(DateOfJd(jd)))
+        .Set("branch", Branch(branch));
+}
+
+template <std::size_t N>
+Json TextArray(const std::array<std::string, N>& texts) {
+    Json array = Json::MakeArray();
+    for (const std::string& text : texts) array.Push(text);
+    return array;
+}
+
+template <std::size_t N>
+std::string TextLine(const std::array<std::string, N>& texts) {
+    std::string line;
+    for (const std::string& text : texts) line += (line.empty() ? "" : " ") + text;
+    return line + "\n";
+}
+
+std::string Describe(const CZxChina& chart, const TYearStars& yearStars) {
+    const TTimeBlock& time = chart.Time();
+    const TChartRequest& request = chart.Request();
+    const TPositionSheet& sheet = chart.Natal();
+    const TDateRec entered{request.year, request.month, request.day, request.hour, request.minute};
+    std::string text = request.name + " " + (request.isMale != 0 ? "乾造" : "坤造") + "  " +
+                       request.placeText + " " + Fixed(request.longitude, "%.4f") + "° " +
+                       Fixed(request.latitude, "%.4f") + "°\n";
+    text += "输入时间 " + FormatDateTime(entered) + (request.isLunar != 0 ? " (农历)" : "") +
+            "  UTC" + (chart.ZoneHours() >= 0 ? "+" : "") + std::to_string(chart.ZoneHours()) +
+            "\n";
+    text += "北京时间 " + FormatDateTime(time.beijingTime) + "\n";
+    text += "地方时   " + FormatDateTime(DateOfJd(time.jdLocalMean)) + "\n";
+    text += "真太阳时 " + FormatDateTime(DateOfJd(time.jdTrueSolar)) + "\n";
+    text += "干支时间 " + FormatDateTime(time.pillarTime) + "\n";
+    text += "农历     " + LunarText(time.lunarDate, request.isLeapMonth != 0) + "\n";
+    text += "四柱     " + CycleName(time.yearPillar) + " " + CycleName(time.monthPillar) + " " +
+            CycleName(time.dayPillar) + " " + CycleName(time.hourPillar) + "\n\n";
+    text += "星     经度       纬度     宿度        宫度      庙旺\n";
+    for (int star = 0; star < kChartPointCount; ++star) {
+        const TPlacedPoint& point = sheet.points[star];
+        std::string name(STAR_NAME[static_cast<size_t>(star)]);
+        const char* motion = point.motion == 1 ? "+ " : point.motion == 2 ? "- " : "  ";
+        text += name + std::string(9 - name.size() / 3 * 2, ' ') + Fixed(point.longitude) + " " +
+                Fixed(point.latitude, "%8.4f") + "  " + motion + PointText(point) + " " +
+                Dignities(star, point) + "\n";
+    }
+    const bool male = request.isMale != 0;
+    text += "\n命宫 " + PointText(sheet.lifePalace) + "  身宫 " + PointText(sheet.bodyPalace) +
+            "(" + std::string(PalaceName(sheet.bodyPalace.palaceNumber, male, false)) + ")  福 " +
+            PointText(sheet.fortunePoint) + "\n";
+    text += "上升 " + FormatDegreesMinutes(sheet.ascendant) + "  天顶 " +
+            FormatDegreesMinutes(sheet.midheaven) + "  宫头";
+    for (const float cusp : sheet.houseCusps) text += " " + FormatDegreesMinutes(cusp);
+    text += "\n日出 " + FormatDateTime(DateOfJd(sheet.jdSunrise)) + " " +
+            Branch(sheet.sunriseBranch) + "时  日落 " + FormatDateTime(DateOfJd(sheet.jdSunset)) +
+            " " + Branch(sheet.sunsetBranch) + "时  " + (sheet.dayBirth != 0 ? "昼生" : "夜生") +
+            "\n\n";
+    text += "纳音 " + std::string(SOUND_ELEMENT_NAME[sheet.soundElement]) + "\n";
+    text += TextLine(yearStars.fortune) + TextLine(yearStars.transformations) +
+            TextLine(yearStars.stemStars) + TextLine(yearStars.branchStars) +
+            TextLine(yearStars.tenGods);
+    return text;
+}
+
+Json CastJson(const CZxChina& chart, const TYearStars& yearStars) {
+    const TChartRequest& request = chart.Request();
+    const TTimeBlock& time = chart.Time();
+    const TPositionSheet& sheet = chart.Natal();
+    const TDateRec entered{request.year, request.month, request.day, request.hour, request.minute};
+    Json document = Json::MakeObject();
+    document.Set("request", Json::MakeObject()
+                                .Set("name", request.name)
+                                .Set("male", request.isMale != 0)
+                                .Set("date", FormatDateTime(entered))
+                                .Set("lunar", request.isLunar != 0)
+                                .Set("leap", request.isLeapMonth != 0)
+                                .Set("zone", static_cast<int>(request.zone))
+                                .Set("province", static_cast<int>(request.provinceIndex))
+                                .Set("city", static_cast<int>(request.cityIndex))
+                                .Set("lon", TypedDegrees(request.longitude))
+                                .Set("lat", TypedDegrees(request.latitude))
+                                .Set("place", request.placeText));
+    document.Set("time", TimeJson(chart));
+    document.Set("pillars", Json::MakeObject()
+                                .Set("year", CycleName(time.yearPillar))
+                                .Set("month", CycleName(time.monthPillar))
+                                .Set("day", CycleName(time.dayPillar))
+                                .Set("hour", CycleName(time.hourPillar)));
+    Json stars = Json::MakeArray();
+    for (int star = 0; star < kChartPointCount; ++star) {
+        const TPlacedPoint& point = sheet.points[star];
+        stars.Push(Json::MakeObject()
+                       .Set("id", star)
+                       .Set("name", STAR_NAME[static_cast<size_t>(star)])
+                       .Set("lon", point.longitude)
+                       .Set("lat", point.latitude)
+                       .Set("mansion", MANSIONS[point.mansion].name)
+                       .Set("mansion_degree", point.degreeInMansion)
+                       .Set("palace", Branch(point.palace))
+                       .Set("sign_degree", point.degreeInSign)
+                       .Set("motion", static_cast<int>(point.motion))
+                       .Set("dignities", Dignities(star, point)));
+    }
+    document.Set("stars", std::move(stars));
+    document.Set("life_palace", PointJson(sheet.lifePalace, chart));
+    document.Set("body_palace", PointJson(sheet.bodyPalace, chart));
+    document.Set("fortune", PointJson(sheet.fortunePoint, chart));
+    Json cusps = Json::MakeArray();
+    for (const float cusp : sheet.houseCusps) cusps.Push(static_cast<double>(cusp));
+    document.Set("houses", std::move(cusps));
+    document.Set("ascendant", sheet.ascendant).Set("midheaven", sheet.midheaven);
+    document.Set("sun_rise", SunEventJson(sheet.jdSunrise, sheet.sunriseBranch));
+    document.Set("sun_set", SunEventJson(sheet.jdSunset, sheet.sunsetBranch));
+    document.Set("day_birth", sheet.dayBirth != 0);
+    document.Set("year_stars", Json::MakeObject()
+                                   .Set("sound_element", SOUND_ELEMENT_NAME[sheet.soundElement])
+                                   .Set("fortune", TextArray(yearStars.fortune))
+                                   .Set("transformations", TextArray(yearStars.transformations))
+                                   .Set("stem_stars", TextArray(yearStars.stemStars))
+                                   .Set("branch_stars", TextArray(yearStars.branchStars))
+                                   .Set("ten_gods", TextArray(yearStars.tenGods)));
+    return document;
+}
+
+int RunCast(CommandContext& context) {
+    if (!context.args.Has("date") || !context.args.Positionals().empty()) {
+        return UsageError(context, CastCommand(), "give the birth with --date");
+    }
+    TChartRequest request = DefaultBirthRequest();
+    std::string problem;
+    if (!ApplyBirthOptions(context.args, request, problem)) {
+        return UsageError(context, CastCommand(), problem);
+    }
+    if (!ResolvePlaceOption(context, request, problem)) return Fail(context, problem);
+    const std::string settings =
+        context.args.Value("settings").value_or(DataPath(context.root, "dat/set.ini"));
+    CZxChina chart(settings);
+    if (!chart.Cast(request)) return Fail(context, chart.lastError());
+    const TPositionSheet& sheet = chart.Natal();
+    const TYearStars yearStars =
+        YearStars(chart.Time().yearPillar, sheet.lifePalace.palace, sheet.soundElement);
+    return Succeed(context, CastJson(chart, yearStars), Describe(chart, yearStars));
+}
+
+std::vector<OptionSpec> CastOptions() {
+    std::vector<OptionSpec> options = BirthOptionSpecs();
+    options.push_back({"settings", true});
+    return options;
+}
+
+}  // namespace
+
+Command CastCommand() {
+    static const std::string details =
+        std::string(kBirthOptionsHelp) +
+        "  --settings FILE      chart settings to use instead of dat/set.ini\n"
+        "  --place TEXT without --lon/--lat is looked up in dat/address.ini (\"浙江省杭州\")\n";
+    return {"cast",
+            "--date \"YYYY-MM-DD HH:MM\" [--lunar [--leap]] [--zone CODE] [--lon D:M --lat D:M | "
+            "--place TEXT] [--male|--female] [--name N] [--settings FILE]",
+            "the natal chart: times, four pillars, the fourteen stars, palaces, houses, sunrise "
+            "and sunset, year stars",
+            CastOptions(),
+            RunCast,
+            details.c_str()};
+}
+
+}  // namespace tavrel::cli
