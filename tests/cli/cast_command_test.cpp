@@ -1,30 +1,22 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "run_cli.h"
+#include "support/cli_run.h"
 #include "support/temp_folder.h"
 
 namespace tavrel::cli {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using testing::CliRun;
 
 class CastCommand : public ::testing::Test {
   protected:
     CliRun Cli(std::vector<std::string> words) {
         words.insert(words.begin(), {"cast", "--settings", folder_.File("set.ini")});
-        std::ostringstream out;
-        std::ostringstream err;
-        const int status = RunCli(words, {TAVREL_RUNTIME_DIR, DataRootMode::kOverride}, out, err);
-        return {status, out.str(), err.str()};
+        return testing::Cli(words, TAVREL_RUNTIME_DIR);
     }
 
     testing::TempFolder folder_;
