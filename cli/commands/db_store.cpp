@@ -21,6 +21,8 @@ bool OpenCaseStore(CommandContext& context, MRecordBase& store, int& status) {
     return true;
 }
 
+LunarToSolarFn CliLunarToSolar() { return nullptr; }
+
 std::optional<std::int32_t> CaseId(const CommandContext& context) {
     const auto& words = context.args.Positionals();
     if (words.size() != 2) return std::nullopt;
