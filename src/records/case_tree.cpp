@@ -99,6 +99,15 @@ bool GoesBefore(int order, const TCusTreeItem& a, const TCusTreeItem& b) {
     }
 }
 
+void OrderItems(std::vector<TCusTreeItem>& items, int order) {
+    if (order < kTimeDescending || order > kSurnameDescending) return;
+    // A stable sort gives the sequence of the ordered insertion: equal items stay in the order
+    // they came.
+    std::stable_sort(
+        items.begin(), items.end(),
+        [order](const TCusTreeItem& a, const TCusTreeItem& b) { return GoesBefore(order, a, b); });
+}
+
 bool PrepareItems(MRecordBase& store, const std::vector<std::int32_t>& ids, int order,
                   const LunarToSolarFn& lunarToSolar, PreparedTree& tree, std::string& error,
                   const std::atomic<bool>* stop, const PrepareProgressFn& progress) {
@@ -144,14 +153,7 @@ bool PrepareItems(MRecordBase& store, const std::vector<std::int32_t>& ids, int 
         tree.items.push_back(std::move(item));
     }
     store.EndBatch();
-    // A stable sort gives the sequence of the ordered insertion: equal items stay in the order
-    // they were read.
-    if (ordered) {
-        std::stable_sort(tree.items.begin(), tree.items.end(),
-                         [order](const TCusTreeItem& a, const TCusTreeItem& b) {
-                             return GoesBefore(order, a, b);
-                         });
-    }
+    OrderItems(tree.items, order);
     for (std::size_t i = 0; i < categories.size(); ++i) {
         if (counts[i] > 0) tree.categoriesInUse.push_back(categories[i]);
     }

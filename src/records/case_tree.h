@@ -53,6 +53,10 @@ std::string MakeNodeText(const TRecordData& record);
 // order in which they came, as the ordered insertion leaves them).
 bool GoesBefore(int order, const TCusTreeItem& a, const TCusTreeItem& b);
 
+// Arranges items in the order: the sequence the ordered insertion of the items one by one gives
+// (equal items keep their order). Order none leaves them as they are.
+void OrderItems(std::vector<TCusTreeItem>& items, int order);
+
 // The items ready for FillTree and the categories that have cases among them, in the order of
 // the stored category list.
 struct PreparedTree {
