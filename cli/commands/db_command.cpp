@@ -61,8 +61,9 @@ enum OptionGroup : unsigned {
     kBirthGroup = 1,     // the birth options
     kCategoryGroup = 2,  // --category
     kCommentGroup = 4,   // --comment
-    kSearchGroup = 8,    // --name, --whole-name, --whole-category, --sex, --years, --province
+    kSearchGroup = 8,    // --whole-name, --whole-category, --sex, --years, --province
     kTreeGroup = 16,     // --order, --view
+    kNameGroup = 32,     // --name: the case's name, or the name searched for
 };
 
 struct SubCommand {
@@ -74,7 +75,7 @@ struct SubCommand {
     int (*run)(CommandContext& context);
 };
 
-constexpr unsigned kCaseGroups = kBirthGroup | kCategoryGroup | kCommentGroup;
+constexpr unsigned kCaseGroups = kBirthGroup | kNameGroup | kCategoryGroup | kCommentGroup;
 
 constexpr SubCommand kSubCommands[] = {
     {"info", 1, 1, 0, "no words", RunDbInfo},
@@ -91,7 +92,8 @@ constexpr SubCommand kSubCommands[] = {
     {"backup", 2, 2, 0, "one folder", RunDbBackup},
     {"restore", 2, 2, 0, "one backup folder", RunDbRestore},
     {"reorganise", 1, 1, 0, "no words", RunDbReorganise},
-    {"search", 1, 1, kCategoryGroup | kCommentGroup | kSearchGroup, "no words", RunDbSearch},
+    {"search", 1, 1, kNameGroup | kCategoryGroup | kCommentGroup | kSearchGroup, "no words",
+     RunDbSearch},
     {"find", 2, 0, 0, "one or more keywords", RunDbFind},
     {"tree", 1, 1, kTreeGroup, "no words", RunDbTree},
 };
@@ -101,10 +103,14 @@ const Command& Self();
 // The option groups present on the command line.
 unsigned GroupsGiven(const Arguments& args) {
     unsigned groups = 0;
-    if (HasBirthOption(args)) groups |= kBirthGroup;
+    for (const OptionSpec& option : BirthOptionSpecs()) {
+        if (args.Has(option.name)) {
+            groups |= std::string_view(option.name) == "name" ? kNameGroup : kBirthGroup;
+        }
+    }
     if (args.Has("category")) groups |= kCategoryGroup;
     if (args.Has("comment")) groups |= kCommentGroup;
-    for (const char* name : {"name", "whole-name", "whole-category", "sex", "years", "province"}) {
+    for (const char* name : {"whole-name", "whole-category", "sex", "years", "province"}) {
         if (args.Has(name)) groups |= kSearchGroup;
     }
     if (args.Has("order") || args.Has("view")) groups |= kTreeGroup;
@@ -139,7 +145,7 @@ std::vector<OptionSpec> DbOptions() {
     options.push_back({"db", true});
     options.push_back({"category", true});
     options.push_back({"comment", true});
-    for (const char* name : {"name", "sex", "years", "province", "order", "view"}) {
+    for (const char* name : {"sex", "years", "province", "order", "view"}) {
         options.push_back({name, true});
     }
     options.push_back({"whole-name", false});
