@@ -7,6 +7,7 @@
 #include "places/place_file.h"
 #include "records/case_exchange.h"
 #include "records/case_names.h"
+#include "records/exchange_messages.h"
 
 namespace tavrel::cli {
 
@@ -49,8 +50,7 @@ int RunDbImportBirthdays(CommandContext& context) {
         }
         count += exchange.ImportBirthdayFile(words[i], places);
     }
-    return Succeed(context, CountDocument(count),
-                   "共导入 " + std::to_string(count) + " 个案例！\n");
+    return Succeed(context, CountDocument(count), ImportedMessage(count) + "\n");
 }
 
 int RunDbExportBirthdays(CommandContext& context) {
@@ -68,7 +68,7 @@ int RunDbExportBirthdays(CommandContext& context) {
 int RunDbImportDb(CommandContext& context) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(Word(context, 1), error)) {
-        return Fail(context, "不存在这个数据库文件，无法导入！");
+        return Fail(context, kNoImportDatabase);
     }
     MRecordBase store;
     int status = kExitOk;
@@ -76,8 +76,7 @@ int RunDbImportDb(CommandContext& context) {
     CaseExchange exchange(store, CliLunarToSolar());
     const int count = exchange.ImportDatabase(Word(context, 1), nullptr);
     if (count <= 0) return Fail(context, exchange.GetLastError());
-    return Succeed(context, CountDocument(count),
-                   "共导入 " + std::to_string(count) + " 个案例！\n");
+    return Succeed(context, CountDocument(count), ImportedMessage(count) + "\n");
 }
 
 int RunDbExportDb(CommandContext& context) {
@@ -100,23 +99,23 @@ int RunDbBackup(CommandContext& context) {
     const std::string folder = BackupFolderName(Word(context, 1), LocalNow());
     std::error_code error;
     if (std::filesystem::exists(folder, error)) {
-        return Fail(context, "当前时间的文件夹已经存在，请稍后再备份！");
+        return Fail(context, kBackupFolderExists);
     }
     std::filesystem::create_directories(folder, error);
     CaseExchange exchange(store, CliLunarToSolar());
     if (!exchange.BackupTo(folder)) return Fail(context, exchange.GetLastError());
     return Succeed(context, Json::MakeObject().Set("folder", folder),
-                   "成功备份，已保存到" + folder + "目录下\n");
+                   BackupDoneMessage(folder) + "\n");
 }
 
 int RunDbRestore(CommandContext& context) {
     const std::filesystem::path folder(Word(context, 1));
     std::error_code error;
     if (!std::filesystem::is_regular_file(folder / "tavrel.db", error)) {
-        return Fail(context, "没有要还原的的db数据文件！");
+        return Fail(context, kNoRestoreDatabase);
     }
     if (!std::filesystem::is_directory(folder / "tavrel_f", error)) {
-        return Fail(context, "没有要还原的评语文件夹！");
+        return Fail(context, kNoRestoreComments);
     }
     MRecordBase store;
     int status = kExitOk;
@@ -135,8 +134,7 @@ int RunDbReorganise(CommandContext& context) {
     CaseExchange exchange(store, CliLunarToSolar());
     const int count = exchange.Reorganise(nullptr);
     if (count <= 0) return Fail(context, exchange.GetLastError());
-    return Succeed(context, CountDocument(count),
-                   " " + std::to_string(count) + " 个案例已经整理出来！\n");
+    return Succeed(context, CountDocument(count), ReorganisedMessage(count) + "\n");
 }
 
 }  // namespace tavrel::cli
