@@ -114,6 +114,8 @@ int CaseExchange::ImportBirthdayFile(const std::string& path, const PlaceList& p
         store_.AddCategory(*category);
     }
     if (!store_.BeginBatch()) return FailCount(store_.GetLastError());
+    std::error_code error;
+    fs::create_directories(CommentFolder(store_.ProgramFolder()), error);
     int count = 0;
     std::vector<std::string> written;
     std::string_view rest = *bytes;
@@ -127,7 +129,7 @@ int CaseExchange::ImportBirthdayFile(const std::string& path, const PlaceList& p
         // Writing the comment file now keeps two equal lines of one file from sharing a name.
         const std::string commentPath = store_.MakeCommentFileName(record, record.remarkFile);
         if (store_.InsertCaseBatch(record) == -1) continue;
-        if (WriteCommentFile(commentPath, record.remarkText)) written.push_back(commentPath);
+        if (WriteNewCommentFile(commentPath, record.remarkText)) written.push_back(commentPath);
         ++count;
     }
     if (!store_.EndBatch()) {
@@ -196,6 +198,8 @@ int CaseExchange::ImportDatabase(const std::string& path, const ProgressTextFn& 
         source.EndBatch();
         return FailCount(store_.GetLastError());
     }
+    std::error_code error;
+    fs::create_directories(CommentFolder(store_.ProgramFolder()), error);
     ProgressMeter meter(progress, "导入进度：", source.GetLastId());
     int count = 0;
     std::vector<std::string> written;
@@ -210,7 +214,7 @@ int CaseExchange::ImportDatabase(const std::string& path, const ProgressTextFn& 
         if (store_.InsertCaseBatch(record) != -1) {
             ++count;
             if (!ContainsName(categories, record.className)) categories.push_back(record.className);
-            if (WriteCommentFile(commentPath, record.remarkText)) written.push_back(commentPath);
+            if (WriteNewCommentFile(commentPath, record.remarkText)) written.push_back(commentPath);
         }
         meter.Copied(count);
     }
