@@ -11,6 +11,7 @@ packages=(
   fonts-noto-cjk xvfb xauth
   libswe-dev swe-basic-data
   clang libclang-rt-14-dev
+  python3-numpy
 )
 
 missing=()
