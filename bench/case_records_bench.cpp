@@ -124,6 +124,16 @@ void BM_SearchByKeywords(benchmark::State& state) {
 }
 BENCHMARK(BM_SearchByKeywords)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// The worst case: one keyword that only a comment could hold, so every comment file is read.
+void BM_SearchByKeywordsInEveryComment(benchmark::State& state) {
+    tavrel::MRecordBase& store = Shared().store;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tavrel::SearchByKeywords(store, {"没有的词"}));
+    }
+    state.SetItemsProcessed(state.iterations() * kCases);
+}
+BENCHMARK(BM_SearchByKeywordsInEveryComment)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 void BM_ExportDatabase(benchmark::State& state) {
     tavrel::MRecordBase& store = Shared().store;
     for (auto _ : state) {

@@ -2,6 +2,9 @@
 
 #include <charconv>
 #include <filesystem>
+#include <memory>
+
+#include "calendar/lunar_calendar.h"
 
 namespace tavrel::cli {
 
@@ -21,7 +24,12 @@ bool OpenCaseStore(CommandContext& context, MRecordBase& store, int& status) {
     return true;
 }
 
-LunarToSolarFn CliLunarToSolar() { return nullptr; }
+LunarToSolarFn CliLunarToSolar() {
+    auto calendar = std::make_shared<MYiDateEx>();
+    return [calendar](const TDateRec& lunar, bool leap, TDateRec& solar) {
+        return calendar->LunarToSolar(lunar, leap, solar);
+    };
+}
 
 std::optional<std::int32_t> CaseId(const CommandContext& context) {
     const auto& words = context.args.Positionals();

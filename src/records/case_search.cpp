@@ -155,28 +155,34 @@ std::vector<std::string> SearchWords(const TRecordData& record, std::string_view
             std::string(comment)};
 }
 
+std::vector<std::string> RemainingKeywords(const std::vector<std::string>& words,
+                                           const std::vector<std::string>& keywords) {
+    std::vector<std::string> remaining = keywords;
+    for (const std::string& word : words) {
+        if (remaining.empty()) break;
+        const auto taken = std::find_if(remaining.begin(), remaining.end(),
+                                        [&](const std::string& k) { return Contains(word, k); });
+        if (taken != remaining.end()) remaining.erase(taken);
+    }
+    return remaining;
+}
+
 bool MatchesKeywords(const std::vector<std::string>& words,
                      const std::vector<std::string>& keywords) {
-    std::vector<bool> taken(keywords.size(), false);
-    std::size_t remaining = keywords.size();
-    for (const std::string& word : words) {
-        if (remaining == 0) break;
-        for (std::size_t k = 0; k < keywords.size(); ++k) {
-            if (!taken[k] && Contains(word, keywords[k])) {
-                taken[k] = true;
-                --remaining;
-                break;
-            }
-        }
-    }
-    return remaining == 0;
+    return RemainingKeywords(words, keywords).empty();
 }
 
 std::vector<std::int32_t> SearchByKeywords(MRecordBase& store,
                                            const std::vector<std::string>& keywords) {
     if (keywords.empty()) return {};
     return Scan(store, [&](const TRecordData& record) {
-        return MatchesKeywords(SearchWords(record, CommentOf(store, record)), keywords);
+        // The comment is the last word and takes one keyword at most: its file is read only
+        // when exactly one keyword is left for it.
+        std::vector<std::string> words = SearchWords(record, "");
+        words.pop_back();
+        const std::vector<std::string> left = RemainingKeywords(words, keywords);
+        if (left.size() != 1) return left.empty();
+        return Contains(CommentOf(store, record), left.front());
     });
 }
 

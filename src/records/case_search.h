@@ -82,6 +82,9 @@ std::vector<std::string> SearchWords(const TRecordData& record, std::string_view
 // the first remaining keyword it contains).
 bool MatchesKeywords(const std::vector<std::string>& words,
                      const std::vector<std::string>& keywords);
+// The keywords that no word took, in their order.
+std::vector<std::string> RemainingKeywords(const std::vector<std::string>& words,
+                                           const std::vector<std::string>& keywords);
 
 std::vector<std::int32_t> SearchByKeywords(MRecordBase& store,
                                            const std::vector<std::string>& keywords);
