@@ -184,6 +184,4 @@ bool ApplyBirthOptions(const Arguments& args, TChartRequest& request, std::strin
     return true;
 }
 
-int DisplayYear(int year) { return year <= 0 ? year - 1 : year; }
-
 }  // namespace tavrel::cli

@@ -29,7 +29,4 @@ TChartRequest DefaultBirthRequest();
 // range, or --leap is given for a solar date.
 bool ApplyBirthOptions(const Arguments& args, TChartRequest& request, std::string& problem);
 
-// Display year of a stored (astronomical) year.
-int DisplayYear(int year);
-
 }  // namespace tavrel::cli

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "beijing_text.h"
 #include "birth_options.h"
 #include "places/time_zones.h"
 

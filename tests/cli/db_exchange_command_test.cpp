@@ -101,6 +101,18 @@ TEST_F(DbExchangeCommandTest, ExportBackupRestoreReorganise) {
     run = Cli({"db", "import-db", folder.File("nothing.db")});
     EXPECT_EQ(run.out, "{\"error\": \"不存在这个数据库文件，无法导入！\"}\n");
     EXPECT_EQ(Cli({"db", "find"}).status, 2);
+}
+
+TEST_F(DbExchangeCommandTest, LunarCasesTravelWithTheirSolarDate) {
+    // 正月初一 of 1980 is 1980-02-16.
+    ASSERT_EQ(Cli({"db", "add", "--name", "春生", "--lunar", "--date", "1980-01-01 08:00",
+                   "--category", "节日"})
+                  .status,
+              0);
+    ASSERT_EQ(Cli({"db", "export-birthdays", folder.File("out")}).out, "{\"count\": 1}\n");
+    EXPECT_EQ(ReadFileBytes(folder.File("out/节日.txt")), "春生 男 1980-2-16-8:0\r\n");
+    const CliRun run = Cli({"db", "tree", "--order", "time-asc", "--view", "list"});
+    EXPECT_NE(run.out.find("\"id\": 1"), std::string::npos) << run.out;
     EXPECT_EQ(Cli({"db", "tree", "--sex", "male"}).status, 2);
 }
 
