@@ -57,7 +57,8 @@ TEST_F(CaseExchangeTest, ImportDatabaseRenamesCommentFilesThatExist) {
     TRecordData imported;
     ASSERT_TRUE(store.ReadCase(4, imported));
     EXPECT_EQ(imported.remarkFile, "张三_198005061230");
-    EXPECT_EQ(ReadCommentText(CommentFilePath(store.ProgramFolder(), "张三_198005061230")), "另一个评语");
+    EXPECT_EQ(ReadCommentText(CommentFilePath(store.ProgramFolder(), "张三_198005061230")),
+              "另一个评语");
     EXPECT_EQ(ReadCommentText(CommentFilePath(store.ProgramFolder(), "张三_1980")), "张三");
     std::vector<std::string> categories;
     ASSERT_TRUE(store.ReadCategories(categories));
