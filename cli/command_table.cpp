@@ -14,15 +14,9 @@ namespace tavrel::cli {
 
 std::span<const Command> Commands() {
     static const Command kCommands[] = {
-        PathsCommand(),
-        PlaceCommand(),
-        DbCommand(),
-        PositionsCommand(),
-        EventsCommand(),
-        StationsCommand(),
-        ConvertCommand(),
-        LunarYearCommand(),
-        TermsCommand(),
+        PathsCommand(),     PlaceCommand(),     DbCommand(),
+        PositionsCommand(), EventsCommand(),    StationsCommand(),
+        ConvertCommand(),   LunarYearCommand(), TermsCommand(),
     };
     return kCommands;
 }
