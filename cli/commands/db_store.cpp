@@ -2,6 +2,9 @@
 
 #include <charconv>
 #include <filesystem>
+#include <memory>
+
+#include "calendar/lunar_calendar.h"
 
 namespace tavrel::cli {
 
@@ -19,6 +22,13 @@ bool OpenCaseStore(CommandContext& context, MRecordBase& store, int& status) {
     }
     if (result == 1) context.err << store.GetLastError() << '\n';
     return true;
+}
+
+LunarToSolarFn CliLunarToSolar() {
+    auto calendar = std::make_shared<MYiDateEx>();
+    return [calendar](const TDateRec& lunar, bool leap, TDateRec& solar) {
+        return calendar->LunarToSolar(lunar, leap, solar);
+    };
 }
 
 std::optional<std::int32_t> CaseId(const CommandContext& context) {

@@ -76,4 +76,15 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     return true;
 }
 
+bool WriteNewFile(const std::string& path, std::string_view bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    const bool ok = WriteAll(fd, bytes);
+    if (::close(fd) != 0 || !ok) {
+        std::remove(path.c_str());
+        return false;
+    }
+    return true;
+}
+
 }  // namespace tavrel

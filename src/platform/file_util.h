@@ -15,4 +15,9 @@ std::optional<std::string> ReadFileBytes(const std::string& path);
 // file is then untouched).
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
+// Creates a file that does not exist yet (false when it does, or on any failure, which leaves no
+// file behind). Not flushed to the disk: for files whose content can be made again, written by
+// the thousand.
+bool WriteNewFile(const std::string& path, std::string_view bytes);
+
 }  // namespace tavrel

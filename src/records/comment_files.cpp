@@ -49,6 +49,10 @@ bool WriteCommentFile(const std::string& path, std::string_view plainText) {
     return WriteFileAtomically(path, WriteRtf(DocumentOfPlainText(plainText)));
 }
 
+bool WriteNewCommentFile(const std::string& path, std::string_view plainText) {
+    return WriteNewFile(path, WriteRtf(DocumentOfPlainText(plainText)));
+}
+
 std::optional<std::string> ReadCommentText(const std::string& path) {
     const auto bytes = ReadFileBytes(path);
     if (!bytes) return std::nullopt;

@@ -22,6 +22,11 @@ std::optional<std::string> FindCommentFile(const std::string& programFolder,
 // Writes the comment as a rich-text file in the default font; false when it cannot be written.
 bool WriteCommentFile(const std::string& path, std::string_view plainText);
 
+// Writes the comment file of a case just stored, whose comment text the database also holds
+// (EnsureCommentFiles makes it again should it be lost); false when the file exists or cannot be
+// written.
+bool WriteNewCommentFile(const std::string& path, std::string_view plainText);
+
 // The plain text of a comment file, or nothing when it cannot be read.
 std::optional<std::string> ReadCommentText(const std::string& path);
 
