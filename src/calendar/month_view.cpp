@@ -100,7 +100,7 @@ const std::vector<TermEntry>& MonthModel::TermsOf(int year) {
 
 bool MonthModel::ShowMonth(const MonthRequest& request, MonthView& view) {
     if (!IsCalendarDisplayYear(request.displayYear)) {
-        lastError = kYearRangeMessage;
+        lastError = kCalendarYearRangeMessage;
         lastErrorCaption = kYearRangeCaption;
         return false;
     }

@@ -12,7 +12,8 @@
 
 namespace tavrel {
 
-inline constexpr std::string_view kYearRangeMessage = "年份在-4713 到 9999年之间，并且没有公元0年";
+inline constexpr std::string_view kCalendarYearRangeMessage =
+    "年份在-4713 到 9999年之间，并且没有公元0年";
 inline constexpr std::string_view kYearRangeCaption = "年份不对";
 inline constexpr std::string_view kEnteredYearMessage = "年份在-4713 到 9999之间";
 inline constexpr std::string_view kEnteredYearCaption = "错误";
