@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "calendar/calendar_names.h"
 #include "chart/age_limits.h"
+#include "chart/annual_chart.h"
 #include "chart/palaces.h"
 #include "chart/star_list.h"
 
@@ -215,6 +218,56 @@ TEST_F(TimeGridTest, EveryMomentOfTheLimitsHasItsCells) {
         const double x = MYiDateEx::JdOfDate(moment);
         EXPECT_LE(SelectedRow(4).start, x);
         EXPECT_LT(x, SelectedRow(4).end);
+    }
+}
+
+// Fifty births 1600-2200 under all three childhood methods: the default moment (clock fixed),
+// its annual chart and random moments of the limits all find their cells.
+TEST(TimeGridProperty, RandomBirthsFindEveryMoment) {
+    MYiDateEx calendar;
+    std::string error;
+    const TGridContext context{calendar, 0, error};
+    std::mt19937 random(20261211);
+    const TChartSettings settings;
+    for (int n = 0; n < 50; ++n) {
+        TTimeBlock time{};
+        time.beijingTime = {
+            static_cast<int16_t>(1600 + random() % 601), static_cast<int16_t>(1 + random() % 12),
+            static_cast<int16_t>(1 + random() % 28), static_cast<int16_t>(random() % 24),
+            static_cast<int16_t>(random() % 60)};
+        time.pillarTime = time.beijingTime;
+        time.jdBeijing = MYiDateEx::JdOfDate(time.beijingTime);
+        time.pillarYear = PillarYearAt(calendar, time.jdBeijing);
+        time.monthPillar = calendar.MonthGanzhi((time.pillarYear + 6897) % 60, time.beijingTime);
+        TPositionSheet sheet{};
+        sheet.lifePalace.longitude = (random() % 36000) / 100.0;
+        PlacePoint(sheet.lifePalace, PalaceOf(sheet.lifePalace.longitude), 0);
+        sheet.points[kSun].longitude = (random() % 36000) / 100.0;
+        PlacePoint(sheet.points[kSun], sheet.lifePalace.palace, 0);
+        const int method = n % 3;
+        TTimeGrid grid;
+        const double start = ComputeChildhoodLimit(sheet, time, method, calendar);
+        BuildLimitTable(grid.levels[0], sheet, time, start, n % 2 == 0, calendar);
+        const TGridLevel& limits = grid.levels[0];
+        ASSERT_GT(limits.rows[0].end, limits.rows[0].start) << n;
+        ASSERT_TRUE(DefaultAnnualMoment(grid, {2026, 12, 11, 14, 30}, context)) << n << error;
+        const TAnnualInputs inputs{0, 8, 120, settings, time, sheet, limits};
+        TAnnualState state{};
+        ASSERT_TRUE(PrepareAnnualChart(grid.chosenMoment, inputs, calendar, state, error))
+            << n << error;
+        EXPECT_GE(state.age, 1);
+        const double span = limits.rows[11].end - limits.rows[0].start;
+        for (int k = 0; k < 5; ++k) {
+            const TDateRec moment = MYiDateEx::DateOfJd(limits.rows[0].start + 2.0 / 1440 +
+                                                        (random() % 100000) / 100000.0 * span);
+            const double x = MYiDateEx::JdOfDate(moment);
+            if (x >= limits.rows[11].end) continue;
+            ASSERT_TRUE(SetAnnualMoment(grid, moment, context)) << n << " " << k << error;
+            const TGridRow& hour =
+                grid.levels[4].rows[static_cast<size_t>(grid.selections[4].selected)];
+            EXPECT_LE(hour.start, x);
+            EXPECT_LT(x, hour.end);
+        }
     }
 }
 
