@@ -120,10 +120,10 @@ void BuildDays(TTimeGrid& grid, const TGridContext& context) {
     double s = month.start;
     int count = 0;
     while (count < kGridRowCapacity && (count == 0 || s < yearEnd)) {
-        // The day a row stands for: its start's date, a start at 23:xx being the next day's.
-        const TDateRec day = CivilDay(MYiDateEx::DateOfJd(count == 0 ? s : s + kDayLookup));
-        const TGridPillars pillars = GridPillars(
-            MYiDateEx::DateOfJd(count == 0 ? s : s + kDayLookup), context.zishi, context.calendar);
+        const TDateRec lookup = MYiDateEx::DateOfJd(count == 0 ? s : s + kDayLookup);
+        // The day a row stands for: a start at 23:xx belongs to the next day.
+        const TDateRec day = CivilDay(lookup);
+        const TGridPillars pillars = GridPillars(lookup, context.zishi, context.calendar);
         if (pillars.pillars.month != month.pillar) break;
         TGridRow& row = Row(days, count);
         row.level = 4;

@@ -194,7 +194,8 @@ TEST(MovingChart, HourMethodMovesTheSunIntoTheHourPalace) {
     const double angle = MovingTurnAngle(natal, time, 1);
     EXPECT_DOUBLE_EQ(angle, 60);
     const TPositionSheet moved = TurnMovingChart(natal, angle, 0);
-    EXPECT_EQ(moved.points[kSun].palace, 7);  // 午
+    EXPECT_EQ(moved.points[kSun].palace, 7);        // 午
+    EXPECT_EQ(moved.points[kSun].palaceNumber, 4);  // counted from the natal life palace 戌
     EXPECT_DOUBLE_EQ(moved.points[kSun].degreeInSign, 24.5);
     // 300 + 60 stays 360, in 戌 at 0°, keeping latitude and motion.
     EXPECT_DOUBLE_EQ(moved.points[kMoon].longitude, 360);

@@ -204,6 +204,9 @@ TEST_F(TimeGridTest, DefaultMomentIsNowOrJustAfterTheBirth) {
     EXPECT_EQ(MYiDateEx::DateOfJd(grid.chosenMoment), (TDateRec{2026, 12, 11, 14, 30}));
     ASSERT_TRUE(DefaultAnnualMoment(grid, {2199, 1, 1, 0, 0}, context));
     EXPECT_EQ(MYiDateEx::DateOfJd(grid.chosenMoment), (TDateRec{1990, 6, 15, 12, 2}));
+    const TDateRec now = LocalClockNow();
+    EXPECT_TRUE(MYiDateEx::IsValidDate(now));
+    EXPECT_GE(now.year, 2024);
 }
 
 TEST_F(TimeGridTest, EveryMomentOfTheLimitsHasItsCells) {
