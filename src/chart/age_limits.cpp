@@ -84,7 +84,7 @@ double RunningLimitLongitude(const TGridLevel& table, int lifePalace, double jd)
     if (i < 0) i = 0;
     const TGridRow& row = table.rows[static_cast<size_t>(i)];
     const int p = Mod12(lifePalace + i);
-    double longitude = Mod12(12 - p) * 30 - ((jd - row.start) / kYearDays) * (30 / row.years);
+    double longitude = Mod12(12 - p) * 30 - ((jd - row.start) / kYearDays) * (30.0 / row.years);
     if (longitude < 0) longitude += 360;
     return longitude;
 }

@@ -178,11 +178,32 @@ void BuildDoubleHours(TTimeGrid& grid, const TGridContext& context) {
     FinishLevel(grid, 4, count);
 }
 
-// Selects row `row` of level `level` and rebuilds the levels below it.
-void Choose(TTimeGrid& grid, int level, int row, int firstShown, const TGridContext& context) {
+// Builds one level from the selection of the level above it.
+void BuildLevel(TTimeGrid& grid, int level, const TGridContext& context) {
+    if (grid.levels[static_cast<size_t>(level - 1)].count <= 0) {
+        // Below a level without rows there is nothing to build.
+        grid.levels[static_cast<size_t>(level)] = TGridLevel{};
+        FinishLevel(grid, level, 0);
+    } else if (level == 1) {
+        BuildYears(grid, context.calendar);
+    } else if (level == 2) {
+        BuildMonths(grid, context);
+    } else if (level == 3) {
+        BuildDays(grid, context);
+    } else {
+        BuildDoubleHours(grid, context);
+    }
+}
+
+void Select(TTimeGrid& grid, int level, int row, int firstShown) {
     TGridSelection& selection = grid.selections[static_cast<size_t>(level)];
     selection.selected = static_cast<int16_t>(row);
     selection.firstShown = static_cast<int16_t>(firstShown);
+}
+
+// Selects row `row` of level `level` and rebuilds the levels below it.
+void Choose(TTimeGrid& grid, int level, int row, int firstShown, const TGridContext& context) {
+    Select(grid, level, row, firstShown);
     if (level < kGridLevelCount - 1) {
         grid.rebuildLevel = level;
         RebuildGrid(grid, context);
@@ -209,29 +230,30 @@ TGridPillars GridPillars(const TDateRec& date, int zishi, const MYiDateEx& calen
 
 void RebuildGrid(TTimeGrid& grid, const TGridContext& context) {
     for (int level = grid.rebuildLevel + 1; level < kGridLevelCount; ++level) {
-        // Below a level without rows there is nothing to build.
-        if (grid.levels[static_cast<size_t>(level - 1)].count <= 0) {
-            grid.levels[static_cast<size_t>(level)] = TGridLevel{};
-            FinishLevel(grid, level, 0);
-        } else if (level == 1) {
-            BuildYears(grid, context.calendar);
-        } else if (level == 2) {
-            BuildMonths(grid, context);
-        } else if (level == 3) {
-            BuildDays(grid, context);
-        } else {
-            BuildDoubleHours(grid, context);
-        }
+        BuildLevel(grid, level, context);
     }
 }
 
 bool LocateMoment(TTimeGrid& grid, const TDateRec& date, const TGridContext& context) {
     const double x = MYiDateEx::JdOfDate(date);
+    // Going down, only the next level is built from each new selection; the deeper ones would
+    // be built again from the following selection anyway.
     for (int level = 0; level < kGridLevelCount; ++level) {
         const TGridLevel& rows = grid.levels[static_cast<size_t>(level)];
         const int row = FindGridRow(rows, x);
-        if (row < 0) return false;
-        Choose(grid, level, row, row / rows.shown * rows.shown, context);
+        if (row < 0) {
+            // The levels below stay as the choice above left them: from their first rows.
+            if (level < kGridLevelCount - 1) {
+                grid.rebuildLevel = level;
+                RebuildGrid(grid, context);
+            }
+            return false;
+        }
+        Select(grid, level, row, row / rows.shown * rows.shown);
+        if (level < kGridLevelCount - 1) {
+            grid.rebuildLevel = level;
+            BuildLevel(grid, level + 1, context);
+        }
     }
     return true;
 }
