@@ -105,7 +105,11 @@ TDateRec MYiDateEx::TermTime(int year, int month, bool jie) const {
 
 int MYiDateEx::SolarMonthOf(const TDateRec& r, TDateRec& jie, TDateRec& zhongqi,
                             TDateRec& nextJie) const {
-    const double J = tavrel::JdOfDate(r);
+    return SolarMonthAt(tavrel::JdOfDate(r), jie, zhongqi, nextJie);
+}
+
+int MYiDateEx::SolarMonthAt(double J, TDateRec& jie, TDateRec& zhongqi, TDateRec& nextJie) const {
+    const TDateRec r = tavrel::DateOfJd(J);
     int longitude = r.month * 30 - 105;
     double T1 = 0;
     double T2 = 0;
@@ -180,12 +184,16 @@ int MYiDateEx::YearGanzhi(const TDateRec& r, int* solarYear) const {
 }
 
 int MYiDateEx::MonthGanzhi(int yearNumber, const TDateRec& r) const {
+    return MonthGanzhiAt(yearNumber, tavrel::JdOfDate(r));
+}
+
+int MYiDateEx::MonthGanzhiAt(int yearNumber, double jd) const {
     int s = Mod(yearNumber, 10);
     if (s == 0) s = 10;
     TDateRec jie{};
     TDateRec zhongqi{};
     TDateRec nextJie{};
-    const int k = SolarMonthOf(r, jie, zhongqi, nextJie);
+    const int k = SolarMonthAt(jd, jie, zhongqi, nextJie);
     const int e = k > 2 ? k - 3 : k + 9;
     const int stem = Mod(((s < 6 ? s : s - 5) * 2 + 1) % 10 + e, 10);
     const int branch = (e + 3) % 12;

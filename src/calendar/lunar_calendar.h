@@ -36,6 +36,8 @@ class MYiDateEx : public SSQ_class {
     // The branch number (1 = 子 … 0 = 亥) of the solar month containing r, with the times of
     // its opening jie, its zhongqi and the next jie.
     int SolarMonthOf(const TDateRec& r, TDateRec& jie, TDateRec& zhongqi, TDateRec& nextJie) const;
+    // The same at a Beijing-time Julian day, for lookups between whole minutes.
+    int SolarMonthAt(double jd, TDateRec& jie, TDateRec& zhongqi, TDateRec& nextJie) const;
 
     // The terms falling in the year, in order, closed by an entry of year −5000.
     std::vector<TermEntry> YearTerms(int year) const;
@@ -53,6 +55,7 @@ class MYiDateEx : public SSQ_class {
     int YearGanzhi(const TDateRec& r, int* solarYear = nullptr) const;
     // The month's index in the year of sexagenary index yearNumber.
     int MonthGanzhi(int yearNumber, const TDateRec& r) const;
+    int MonthGanzhiAt(int yearNumber, double jd) const;
     // The hour's index on the day of sexagenary index dayNumber (23:00 counts as the next 子).
     static int HourGanzhi(int hour, int dayNumber);
 
