@@ -245,14 +245,10 @@ int RunCast(CommandContext& context) {
         return UsageError(context, CastCommand(), problem);
     }
     if (!ResolvePlaceOption(context, request, problem)) return Fail(context, problem);
-    const std::string settings =
-        context.args.Value("settings").value_or(DataPath(context.root, "dat/set.ini"));
-    CZxChina chart(settings);
-    if (!chart.Cast(request)) return Fail(context, chart.lastError());
-    const TPositionSheet& sheet = chart.Natal();
-    const TYearStars yearStars =
-        YearStars(chart.Time().yearPillar, sheet.lifePalace.palace, sheet.soundElement);
-    return Succeed(context, CastJson(chart, yearStars), Describe(chart, yearStars));
+    Json document;
+    std::string text;
+    if (!CastChart(context, request, document, text, problem)) return Fail(context, problem);
+    return Succeed(context, document, text);
 }
 
 std::vector<OptionSpec> CastOptions() {
@@ -262,6 +258,23 @@ std::vector<OptionSpec> CastOptions() {
 }
 
 }  // namespace
+
+bool CastChart(const CommandContext& context, const TChartRequest& request, Json& document,
+               std::string& text, std::string& error) {
+    const std::string settings =
+        context.args.Value("settings").value_or(DataPath(context.root, "dat/set.ini"));
+    CZxChina chart(settings);
+    if (!chart.Cast(request)) {
+        error = chart.lastError();
+        return false;
+    }
+    const TPositionSheet& sheet = chart.Natal();
+    const TYearStars yearStars =
+        YearStars(chart.Time().yearPillar, sheet.lifePalace.palace, sheet.soundElement);
+    document = CastJson(chart, yearStars);
+    text = Describe(chart, yearStars);
+    return true;
+}
 
 Command CastCommand() {
     static const std::string details =

@@ -4,8 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "birth_options.h"
 #include "calendar/calendar_names.h"
+#include "calendar/display_year.h"
 #include "commands/calendar_dates.h"
+#include "commands/cast_command.h"
 #include "pillars/pillar_search.h"
 
 namespace tavrel::cli {
@@ -72,21 +75,49 @@ int RunFindPillars(CommandContext& context) {
     document.Set("found", found)
         .Set("moment", found ? Json(FormatDateTime(search.foundMoment)) : Json())
         .Set("text", search.resultText);
-    if (found) document.Set("male", search.HandOver(!context.args.Has("female")).male);
-    return Succeed(context, document, WithNewlines(search.resultText));
+    std::string text = WithNewlines(search.resultText);
+    if (!found) return Succeed(context, document, text);
+    const PillarHandOver handOver = search.HandOver(!context.args.Has("female"));
+    document.Set("male", handOver.male);
+    if (!context.args.Has("cast")) return Succeed(context, document, text);
+
+    // The found moment goes to the chart as the main window hands it over: a solar birth in
+    // Beijing time at the default place.
+    TChartRequest request = DefaultBirthRequest();
+    request.year = static_cast<std::int16_t>(CalendarYearOf(handOver.displayYear));
+    request.month = static_cast<std::int16_t>(handOver.month);
+    request.day = static_cast<std::int16_t>(handOver.day);
+    request.hour = static_cast<std::int16_t>(handOver.hour);
+    request.minute = static_cast<std::int16_t>(handOver.minute);
+    request.isMale = handOver.male ? 1 : 0;
+    Json chart;
+    std::string chartText;
+    std::string error;
+    if (!CastChart(context, request, chart, chartText, error)) {
+        document.Set("cast", Json::MakeObject().Set("error", error));
+        context.err << error << '\n';
+        if (context.json)
+            context.out << document.Dump() << '\n';
+        else
+            context.out << text;
+        return kExitFailed;
+    }
+    document.Set("cast", std::move(chart));
+    return Succeed(context, document, text + "\n" + chartText);
 }
 
 }  // namespace
 
 Command FindPillarsCommand() {
     return {"find-pillars",
-            "YEAR MONTH DAY HOUR [--from Y] [--female]",
+            "YEAR MONTH DAY HOUR [--from Y] [--female] [--cast]",
             "the earliest moment from a start year on with the given four pillars",
-            {{"from", true}, {"female", false}},
+            {{"from", true}, {"female", false}, {"cast", false}},
             RunFindPillars,
             "  YEAR and DAY are pillars such as 甲子, MONTH and HOUR branches such as 寅.\n"
             "  --from Y is the display year the search starts in (1950).\n"
-            "  --female marks the hand-over to a chart as a woman's.\n"};
+            "  --female marks the hand-over to a chart as a woman's.\n"
+            "  --cast casts the found moment (Beijing time, default place) as the natal chart.\n"};
 }
 
 }  // namespace tavrel::cli

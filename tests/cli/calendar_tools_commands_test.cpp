@@ -78,5 +78,32 @@ TEST(CalendarToolsCommands, FindPillars) {
     EXPECT_EQ(Cli({"find-pillars", "甲子", "寅", "甲子"}).status, 2);
 }
 
+TEST(CalendarToolsCommands, FindPillarsHandsTheMomentToTheCast) {
+    // The shipped data folder gives the cast its default settings.
+    const CliRun cast =
+        testing::Cli({"find-pillars", "甲子", "丑", "甲子", "亥", "--female", "--cast", "--json"},
+                     TAVREL_RUNTIME_DIR);
+    ASSERT_EQ(cast.status, 0) << cast.err;
+    EXPECT_NE(cast.out.find("\"cast\": {\"request\": {\"name\": \"甲\", \"male\": false, "
+                            "\"date\": \"1985-01-25 22:00\""),
+              std::string::npos)
+        << cast.out;
+    EXPECT_NE(cast.out.find("\"pillars\": {\"year\": \"甲子\", \"month\": \"丁丑\", "
+                            "\"day\": \"甲子\", \"hour\": \"乙亥\"}"),
+              std::string::npos)
+        << cast.out;
+
+    // A moment before 1600 is found, then refused by the chart.
+    const CliRun early = testing::Cli(
+        {"find-pillars", "甲子", "寅", "甲子", "子", "--from", "1000", "--cast", "--json"},
+        TAVREL_RUNTIME_DIR);
+    EXPECT_EQ(early.status, 1);
+    EXPECT_EQ(early.out,
+              "{\"found\": true, \"moment\": \"1144-02-17 00:00\", \"text\": "
+              "\"符合四柱：\\r\\n1144年 2月 17日 0时 0分\\r\\n\\r\\n\", \"male\": true, "
+              "\"cast\": {\"error\": \"时间越界，年份在1600-2200之间\"}}\n");
+    EXPECT_EQ(early.err, "时间越界，年份在1600-2200之间\n");
+}
+
 }  // namespace
 }  // namespace tavrel::cli
