@@ -28,7 +28,7 @@ std::string CycleName(int n) {
            std::string(BRANCH_NAME[static_cast<size_t>(n % 12)]);
 }
 
-// A stored single-precision degree as the decimal it was typed as (120.2, not 120.19999694…).
+// A stored single-precision value as its shortest decimal (120.2, not 120.19999694…).
 double TypedDegrees(float value) {
     char buffer[32];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
@@ -159,7 +159,7 @@ Json LimitsJson(const TGridLevel& limits) {
                        .Set("label", row.label)
                        .Set("start", row.start)
                        .Set("end", row.end)
-                       .Set("years", static_cast<double>(row.years))
+                       .Set("years", TypedDegrees(row.years))
                        .Set("start_age", static_cast<int>(row.startAge))
                        .Set("end_age", static_cast<int>(row.endAge)));
     }
@@ -203,7 +203,7 @@ Json PalaceTableJson(const TPalaceTable& table, bool male) {
         cells.Push(Json::MakeObject()
                        .Set("palace", Branch(cell.palace))
                        .Set("palace_name", PalaceName(number, male, false))
-                       .Set("start_lon", static_cast<double>(cell.startLongitude))
+                       .Set("start_lon", TypedDegrees(cell.startLongitude))
                        .Set("mansion", MANSIONS[cell.mansion].name)
                        .Set("stars", std::move(stars))
                        .Set("spirits", std::move(spirits)));
