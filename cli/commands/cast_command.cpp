@@ -14,8 +14,10 @@
 #include "chart/year_stars.h"
 #include "chart/zx_china.h"
 #include "commands/calendar_dates.h"
+#include "pillars/luck_cycles.h"
 #include "places/place_file.h"
 #include "platform/ini_file.h"
+#include "platform/string_util.h"
 
 namespace tavrel::cli {
 
@@ -26,7 +28,7 @@ std::string CycleName(int n) {
            std::string(BRANCH_NAME[static_cast<size_t>(n % 12)]);
 }
 
-// A stored single-precision degree as the decimal it was typed as (120.2, not 120.19999694…).
+// A stored single-precision value as its shortest decimal (120.2, not 120.19999694…).
 double TypedDegrees(float value) {
     char buffer[32];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
@@ -130,6 +132,123 @@ std::string TextLine(const std::array<std::string, N>& texts) {
     return line + "\n";
 }
 
+// Names in a text where each is followed by a blank.
+std::vector<std::string> Words(std::string_view text) {
+    std::vector<std::string> words;
+    while (!text.empty()) {
+        const std::size_t blank = text.find(' ');
+        const std::string_view word = text.substr(0, blank);
+        if (!word.empty()) words.emplace_back(word);
+        if (blank == std::string_view::npos) break;
+        text.remove_prefix(blank + 1);
+    }
+    return words;
+}
+
+Json WordArray(std::string_view text) {
+    Json array = Json::MakeArray();
+    for (const std::string& word : Words(text)) array.Push(word);
+    return array;
+}
+
+Json LimitsJson(const TGridLevel& limits) {
+    Json array = Json::MakeArray();
+    for (int i = 0; i < limits.count; ++i) {
+        const TGridRow& row = limits.rows[static_cast<size_t>(i)];
+        array.Push(Json::MakeObject()
+                       .Set("label", row.label)
+                       .Set("start", row.start)
+                       .Set("end", row.end)
+                       .Set("years", TypedDegrees(row.years))
+                       .Set("start_age", static_cast<int>(row.startAge))
+                       .Set("end_age", static_cast<int>(row.endAge)));
+    }
+    return array;
+}
+
+Json FourPillarsJson(const CZxChina& chart) {
+    const TFourPillars& data = chart.FourPillars();
+    const TTimeBlock& time = chart.Time();
+    Json luck = Json::MakeArray();
+    for (int i = 1; i <= 10; ++i) {
+        luck.Push(
+            Json::MakeObject()
+                .Set("pillar", CycleName(LuckPillar(time.monthPillar, data.luckDirection, i)))
+                .Set("age", LuckCycleAge(data.luckStartAge, i))
+                .Set("year", DisplayYear(LuckCycleYear(time.pillarYear, data.luckStartAge, i))));
+    }
+    Json spirits = Json::MakeArray();
+    for (const TPillarText& text : data.pillarSpiritText) spirits.Push(WordArray(text.View()));
+    return Json::MakeObject()
+        .Set("direction", data.luckDirection)
+        .Set("minutes", data.luckMinutes)
+        .Set("start_age", static_cast<int>(data.luckStartAge))
+        .Set("start_date", Json::MakeArray()
+                               .Push(static_cast<int>(data.luckStartDate[0]))
+                               .Push(static_cast<int>(data.luckStartDate[1]))
+                               .Push(static_cast<int>(data.luckStartDate[2])))
+        .Set("luck_pillars", std::move(luck))
+        .Set("pillar_spirits", std::move(spirits))
+        .Set("notes", std::string(Trim(data.specialNotes.View())));
+}
+
+Json PalaceTableJson(const TPalaceTable& table, bool male) {
+    Json cells = Json::MakeArray();
+    for (int number = 0; number < 12; ++number) {
+        const TPalaceCell& cell = table.cells[number];
+        Json stars = Json::MakeArray();
+        for (int i = 0; i < cell.starCount; ++i) stars.Push(STAR_NAME[cell.stars[i]]);
+        Json spirits = Json::MakeArray();
+        for (int i = 0; i < cell.spiritCount; ++i) spirits.Push(std::string(cell.Spirit(i)));
+        cells.Push(Json::MakeObject()
+                       .Set("palace", Branch(cell.palace))
+                       .Set("palace_name", PalaceName(number, male, false))
+                       .Set("start_lon", TypedDegrees(cell.startLongitude))
+                       .Set("mansion", MANSIONS[cell.mansion].name)
+                       .Set("stars", std::move(stars))
+                       .Set("spirits", std::move(spirits)));
+    }
+    return cells;
+}
+
+std::string DescribeLimitsAndPillars(const CZxChina& chart) {
+    const TPositionSheet& sheet = chart.Natal();
+    const TTimeBlock& time = chart.Time();
+    const TFourPillars& data = chart.FourPillars();
+    std::string text = "\n童限 " + std::to_string(sheet.childhoodYears) + "年" +
+                       std::to_string(sheet.childhoodDays) + "天  行限起于" +
+                       std::to_string(sheet.limitStartAge) + "岁\n";
+    const TGridLevel& limits = chart.Grid().levels[0];
+    for (int i = 0; i < limits.count; ++i) {
+        const TGridRow& row = limits.rows[static_cast<size_t>(i)];
+        text += row.label + " " + std::to_string(row.startAge) + "-" + std::to_string(row.endAge) +
+                "岁 " + FormatDateTime(DateOfJd(row.start)) + "\n";
+    }
+    text += "起运 " + std::to_string(data.luckStartAge) + "岁 " +
+            std::to_string(data.luckStartDate[0]) + "-" + std::to_string(data.luckStartDate[1]) +
+            "-" + std::to_string(data.luckStartDate[2]) +
+            (data.luckDirection > 0 ? " 顺行" : " 逆行") + "\n大运";
+    for (int i = 1; i <= 10; ++i) {
+        text += " " + CycleName(LuckPillar(time.monthPillar, data.luckDirection, i)) +
+                std::to_string(LuckCycleAge(data.luckStartAge, i));
+    }
+    static constexpr const char* kPillarTitle[4] = {"年柱", "月柱", "日柱", "时柱"};
+    text += "\n";
+    for (int i = 0; i < 4; ++i) {
+        text += std::string(kPillarTitle[i]) + " " +
+                std::string(Trim(data.pillarSpiritText[i].View())) + "\n";
+    }
+    if (!data.specialNotes.Empty()) text += std::string(Trim(data.specialNotes.View())) + "\n";
+    const bool male = chart.Request().isMale != 0;
+    for (int number = 0; number < 12; ++number) {
+        const TPalaceCell& cell = chart.NatalTable().cells[number];
+        text += std::string(PalaceName(number, male, false)) + "(" + Branch(cell.palace) + ")";
+        for (int i = 0; i < cell.spiritCount; ++i) text += " " + std::string(cell.Spirit(i));
+        text += "\n";
+    }
+    return text;
+}
+
 std::string Describe(const CZxChina& chart, const TYearStars& yearStars) {
     const TTimeBlock& time = chart.Time();
     const TChartRequest& request = chart.Request();
@@ -172,6 +291,7 @@ std::string Describe(const CZxChina& chart, const TYearStars& yearStars) {
     text += TextLine(yearStars.fortune) + TextLine(yearStars.transformations) +
             TextLine(yearStars.stemStars) + TextLine(yearStars.branchStars) +
             TextLine(yearStars.tenGods);
+    text += DescribeLimitsAndPillars(chart);
     return text;
 }
 
@@ -232,6 +352,15 @@ Json CastJson(const CZxChina& chart, const TYearStars& yearStars) {
                                    .Set("stem_stars", TextArray(yearStars.stemStars))
                                    .Set("branch_stars", TextArray(yearStars.branchStars))
                                    .Set("ten_gods", TextArray(yearStars.tenGods)));
+    document.Set(
+        "palace_tables",
+        Json::MakeObject().Set("natal", PalaceTableJson(chart.NatalTable(), request.isMale != 0)));
+    document.Set("limits", LimitsJson(chart.Grid().levels[0]));
+    document.Set("childhood", Json::MakeObject()
+                                  .Set("years", static_cast<int>(sheet.childhoodYears))
+                                  .Set("days", static_cast<int>(sheet.childhoodDays))
+                                  .Set("start_age", static_cast<int>(sheet.limitStartAge)));
+    document.Set("four_pillars", FourPillarsJson(chart));
     return document;
 }
 
@@ -285,7 +414,7 @@ Command CastCommand() {
             "--date \"YYYY-MM-DD HH:MM\" [--lunar [--leap]] [--zone CODE] [--lon D:M --lat D:M | "
             "--place TEXT] [--male|--female] [--name N] [--settings FILE]",
             "the natal chart: times, four pillars, the fourteen stars, palaces, houses, sunrise "
-            "and sunset, year stars",
+            "and sunset, year stars, palace tables with spirits, age limits, four-pillars data",
             CastOptions(),
             RunCast,
             details.c_str()};

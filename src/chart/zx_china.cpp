@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "chart/age_limits.h"
 #include "chart/birth_time.h"
 #include "chart/equatorial_map.h"
 #include "chart/houses.h"
@@ -27,6 +28,15 @@ void CZxChina::ComputeAngles() {
                       natal_.houseCusps);
 }
 
+void CZxChina::ClearResults() {
+    natal_ = TPositionSheet{};
+    runningStart_ = 0;
+    fourPillars_ = TFourPillars{};
+    natalTable_ = TPalaceTable{};
+    grid_ = TTimeGrid{};
+    chartKind_ = -1;
+}
+
 bool CZxChina::Cast(const TChartRequest& request) {
     IniFile ini(settingsPath_);
     const TChartConfiguration configuration = LoadSettings(ini);
@@ -34,8 +44,7 @@ bool CZxChina::Cast(const TChartRequest& request) {
     aspects_ = configuration.aspects;
 
     request_ = request;
-    natal_ = TPositionSheet{};
-    chartKind_ = -1;
+    ClearResults();
     activeStarCount_ = ActiveStarCount(settings_);
     zoneHours_ = ZoneHourOffset(request.zone);
 
@@ -44,7 +53,6 @@ bool CZxChina::Cast(const TChartRequest& request) {
     }
 
     astro_.SetInstant(DateOfJd(time_.jdBeijing));
-    chartKind_ = 0;
     mansionOrigin_ = MansionOriginOfYear(time_.pillarTime.year);
     FillStarPositions(astro_, settings_.luoji, time_.beijingTime, natal_);
     ComputeAngles();
@@ -58,6 +66,19 @@ bool CZxChina::Cast(const TChartRequest& request) {
     PlacePalaces(natal_, settings_, time_.hourPillar % 12, mansionOrigin_.origin);
     natal_.soundElement = static_cast<uint8_t>(SoundElement(time_.yearPillar));
     natal_.baseAngle = BaseAngle(settings_);
+
+    const bool male = request_.isMale != 0;
+    runningStart_ = ComputeChildhoodLimit(natal_, time_, settings_.iTongXian, calendar_);
+    if (!FourPillarsData(time_, male, settings_.iYunLi, calendar_, fourPillars_)) {
+        lastError_ = calendar_.lastError;
+        ClearResults();
+        return false;
+    }
+    BuildPalaceTable(natal_, natal_.lifePalace.longitude, natal_.lifePalace.palace,
+                     mansionOrigin_.origin, settings_.bHideKing, time_.yearPillar, TSquareBounds{},
+                     natalTable_);
+    BuildLimitTable(grid_.levels[0], natal_, time_, runningStart_, male, calendar_);
+    chartKind_ = 0;
     return true;
 }
 

@@ -194,6 +194,52 @@ TEST_F(ZxChina, NatalSheetIsComplete) {
     EXPECT_EQ(Chart().activeStarCount(), 14);
 }
 
+TEST_F(ZxChina, CastFillsLimitsPillarsDataAndPalaceTable) {
+    ASSERT_TRUE(Chart().Cast(Birth(1984, 2, 10, 9, 30)));
+    const TPositionSheet& sheet = Chart().Natal();
+    const TTimeBlock& time = Chart().Time();
+    // Ten years and a year for each three degrees of the Sun in its sign.
+    const double childhood = sheet.childhoodYears + sheet.childhoodDays / 365.25;
+    EXPECT_NEAR(childhood, 10 + sheet.points[kSun].degreeInSign / 3, 1.0 / 365);
+    EXPECT_DOUBLE_EQ(Chart().RunningStart(),
+                     time.jdBeijing + sheet.childhoodYears * 365.25 + sheet.childhoodDays);
+
+    const TGridLevel& limits = Chart().Grid().levels[0];
+    ASSERT_EQ(limits.count, 12);
+    EXPECT_DOUBLE_EQ(limits.rows[0].start, time.jdBeijing);
+    EXPECT_DOUBLE_EQ(limits.rows[0].end, Chart().RunningStart());
+    for (int row = 1; row < 12; ++row) {
+        EXPECT_DOUBLE_EQ(limits.rows[row].start, limits.rows[row - 1].end) << row;
+    }
+    EXPECT_EQ(Chart().Grid().levels[1].count, 0);
+
+    // 甲子 is a yang year: a man's luck runs forward.
+    EXPECT_EQ(Chart().FourPillars().luckDirection, 1);
+    EXPECT_GT(Chart().FourPillars().luckMinutes, 0);
+    EXPECT_FALSE(Chart().FourPillars().pillarSpiritText[0].Empty());
+
+    const TPalaceTable& table = Chart().NatalTable();
+    EXPECT_FLOAT_EQ(table.cells[0].startLongitude, static_cast<float>(sheet.lifePalace.longitude));
+    EXPECT_EQ(table.cells[0].palace, sheet.lifePalace.palace);
+    int spirits = 0;
+    int stars = 0;
+    for (const TPalaceCell& cell : table.cells) {
+        spirits += cell.spiritCount;
+        stars += cell.starCount;
+    }
+    EXPECT_EQ(spirits, kStarSpiritCount);
+    EXPECT_EQ(stars, kChartPointCount - 1);
+
+    // A failed cast clears them all.
+    EXPECT_FALSE(Chart().Cast(Birth(2201, 1, 1, 12, 0)));
+    EXPECT_EQ(Chart().Grid().levels[0].count, 0);
+    EXPECT_EQ(Chart().RunningStart(), 0);
+    EXPECT_EQ(Chart().FourPillars().luckDirection, 0);
+    EXPECT_EQ(Chart().NatalTable().cells[0].spiritCount, 0);
+    EXPECT_EQ(Chart().NatalTable().cells[0].starCount, 0);
+    EXPECT_EQ(Chart().Natal().childhoodYears, 0);
+}
+
 TEST_F(ZxChina, DayBirthFollowsSunriseAndSunset) {
     // 2024-06-21 at 30° N: sunrise near 05:00, sunset near 19:00 true solar time.
     struct Case {

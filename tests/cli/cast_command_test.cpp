@@ -52,12 +52,33 @@ TEST_F(CastCommand, JsonHasEveryPartInOrder) {
     EXPECT_EQ(run.out.back(), '\n');
 }
 
+TEST_F(CastCommand, JsonHasLimitsPillarsDataAndPalaceTables) {
+    const CliRun run = Cli({"--date", "1984-02-10 09:30", "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::size_t last = run.out.find("\"year_stars\": ");
+    for (const char* key :
+         {"\"palace_tables\": {\"natal\": [{\"palace\": ",
+          "\"limits\": [{\"label\": \"命宫\", \"start\": ", "\"childhood\": {\"years\": ",
+          "\"four_pillars\": {\"direction\": 1, "}) {
+        const std::size_t at = run.out.find(key, last);
+        ASSERT_NE(at, std::string::npos) << key;
+        last = at;
+    }
+    EXPECT_EQ(Count(run.out, "\"start_age\": "), 12u + 2u);  // limits, childhood, four pillars
+    EXPECT_EQ(Count(run.out, "\"spirits\": ["), 12u);
+    EXPECT_EQ(Count(run.out, "{\"pillar\": "), 10u);
+    // A yang-year man counts forward from the 丙寅 month.
+    EXPECT_NE(run.out.find("\"luck_pillars\": [{\"pillar\": \"丁卯\", \"age\": "),
+              std::string::npos);
+    EXPECT_NE(run.out.find("\"pillar_spirits\": [["), std::string::npos);
+}
+
 TEST_F(CastCommand, TextShowsTheTimeBlockAndTheStars) {
     const CliRun run = Cli({"--date", "1984-02-10 09:30", "--female", "--name", "乙"});
     ASSERT_EQ(run.status, 0) << run.err;
     for (const char* part : {"乙 坤造", "北京时间 1984-02-10 09:30", "真太阳时 1984-02-10 09:16",
                              "农历     1984年正月初九", "四柱     甲子 丙寅 甲戌 己巳", "冥王星",
-                             "命宫 ", "日出 ", "纳音 金", "比火　甲"}) {
+                             "命宫 ", "日出 ", "纳音 金", "比火　甲", "童限 ", "大运 乙丑"}) {
         EXPECT_NE(run.out.find(part), std::string::npos) << part << "\n" << run.out;
     }
 }
