@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "chart/aspect_definitions.h"
 #include "chart/chart_settings.h"
 #include "chart/palaces.h"
+#include "chart/xiang_definitions.h"
 #include "presentation/build_star_layout.h"
 #include "presentation/fixed_font_metrics.h"
 

@@ -1,6 +1,6 @@
 #include "chart/chart_layouts.h"
 
-#include "chart/aspects.h"
+#include "chart/xiang_lists.h"
 
 namespace tavrel {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "chart/aspect_definitions.h"
 #include "chart/chart_settings.h"
+#include "chart/xiang_definitions.h"
 #include "platform/ini_file.h"
 
 namespace tavrel {

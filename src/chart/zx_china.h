@@ -4,13 +4,13 @@
 
 #include "astronomy/astro_calc.h"
 #include "calendar/lunar_calendar.h"
-#include "chart/aspect_definitions.h"
 #include "chart/chart_records.h"
 #include "chart/chart_request.h"
 #include "chart/chart_settings.h"
 #include "chart/mansions.h"
 #include "chart/palace_table.h"
 #include "chart/time_grid.h"
+#include "chart/xiang_definitions.h"
 #include "pillars/four_pillars.h"
 
 namespace tavrel {

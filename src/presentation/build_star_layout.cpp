@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "chart/aspects.h"
 #include "chart/star_list.h"
+#include "chart/xiang_lists.h"
 
 namespace tavrel {
 namespace {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "chart/aspect_definitions.h"
 #include "chart/chart_records.h"
 #include "chart/chart_settings.h"
 #include "chart/star_layout.h"
+#include "chart/xiang_definitions.h"
 #include "presentation/disk_geometry.h"
 #include "presentation/font_metrics.h"
 #include "presentation/star_label_layout.h"

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "chart/aspect_definitions.h"
 #include "chart/star_layout.h"
+#include "chart/xiang_definitions.h"
 
 namespace tavrel {
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "chart/aspects.h"
 #include "chart/star_list.h"
+#include "chart/xiang_lists.h"
 #include "presentation/fixed_font_metrics.h"
 #include "presentation/layout_report.h"
 #include "support/position_sheets.h"

@@ -1,4 +1,4 @@
-#include "chart/aspect_definitions.h"
+#include "chart/xiang_definitions.h"
 
 #include <gtest/gtest.h>
 #include <string>

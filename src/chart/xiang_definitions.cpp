@@ -1,4 +1,4 @@
-#include "chart/aspect_definitions.h"
+#include "chart/xiang_definitions.h"
 
 #include <charconv>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "chart/aspects.h"
+#include "chart/xiang_lists.h"
 
 #include <cmath>
 

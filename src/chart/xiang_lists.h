@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "chart/aspect_definitions.h"
 #include "chart/chart_records.h"
 #include "chart/star_layout.h"
+#include "chart/xiang_definitions.h"
 
 namespace tavrel {
 
