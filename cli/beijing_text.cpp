@@ -18,11 +18,6 @@ bool ReadNumber(std::string_view text, int& value) {
 
 }  // namespace
 
-int AstronomicalYear(int displayYear) { return displayYear < 0 ? displayYear + 1 : displayYear; }
-int DisplayYear(int astronomicalYear) {
-    return astronomicalYear <= 0 ? astronomicalYear - 1 : astronomicalYear;
-}
-
 std::optional<double> ParseDate(std::string_view text) {
     const bool bc = !text.empty() && text.front() == '-';
     if (bc) text.remove_prefix(1);
@@ -38,7 +33,7 @@ std::optional<double> ParseDate(std::string_view text) {
         (bc && year > 4712) || month < 1 || month > 12 || day < 1 || day > 31) {
         return std::nullopt;
     }
-    const int astronomical = AstronomicalYear(bc ? -year : year);
+    const int astronomical = CalendarYearOf(bc ? -year : year);
     const double jd = JulianDay(astronomical, month, day);
     // A day past the month's end (or inside the Gregorian gap) comes back as another date.
     const TDateTimeSec back = CalendarOf(jd);
@@ -72,7 +67,7 @@ std::optional<double> ParseInstant(std::string_view text) {
 
 std::string FormatSeconds(double jdBeijing) {
     const TDateTimeSec c = CalendarOf(jdBeijing + 0.5 / 86400);
-    const int year = DisplayYear(c.year);
+    const int year = DisplayYearOf(c.year);
     char buffer[48];
     std::snprintf(buffer, sizeof buffer, "%s%04d-%02d-%02d %02d:%02d:%02d", year < 0 ? "-" : "",
                   std::abs(year), c.month, c.day, c.hour, c.minute, c.second);

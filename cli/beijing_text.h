@@ -4,11 +4,9 @@
 #include <string>
 #include <string_view>
 
-namespace tavrel::cli {
+#include "calendar/display_year.h"
 
-// A display year (no year 0; −1 is 1 BC) as the astronomical year, and back.
-int AstronomicalYear(int displayYear);
-int DisplayYear(int astronomicalYear);
+namespace tavrel::cli {
 
 // "YYYY-MM-DD" in display years to the Julian day of its midnight; nothing for text that is not
 // a date of the calendar (1582-10-05 … 14 do not exist).

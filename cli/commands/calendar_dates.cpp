@@ -35,7 +35,7 @@ std::optional<int> ParseDisplayYear(std::string_view text) {
     if (!year || pos != text.size()) return {};
     const int display = bc ? -*year : *year;
     if (!YearInRange(display)) return {};
-    return AstronomicalYear(display);
+    return CalendarYearOf(display);
 }
 
 std::optional<TDateRec> ParseDateTime(std::string_view text) {
@@ -56,14 +56,14 @@ std::optional<TDateRec> ParseDateTime(std::string_view text) {
         *minute > 59) {
         return {};
     }
-    return TDateRec{static_cast<int16_t>(AstronomicalYear(display)), static_cast<int16_t>(*month),
+    return TDateRec{static_cast<int16_t>(CalendarYearOf(display)), static_cast<int16_t>(*month),
                     static_cast<int16_t>(*day), static_cast<int16_t>(*hour),
                     static_cast<int16_t>(*minute)};
 }
 
 std::string FormatDate(const TDateRec& r) {
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", DisplayYear(r.year), r.month, r.day);
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", DisplayYearOf(r.year), r.month, r.day);
     return buffer;
 }
 

@@ -40,7 +40,7 @@ double TypedDegrees(float value) {
 std::string Branch(int branch) { return std::string(BRANCH_NAME[static_cast<size_t>(branch)]); }
 
 std::string LunarText(const TDateRec& lunar, bool leap) {
-    return std::to_string(DisplayYear(lunar.year)) + "年" + LunarMonthName(lunar.month, leap) +
+    return std::to_string(DisplayYearOf(lunar.year)) + "年" + LunarMonthName(lunar.month, leap) +
            LunarDayName(lunar.day);
 }
 
@@ -95,13 +95,13 @@ Json TimeJson(const CZxChina& chart) {
         .Set("true_solar", FormatDateTime(DateOfJd(time.jdTrueSolar)))
         .Set("pillar_time", FormatDateTime(time.pillarTime))
         .Set("lunar", Json::MakeObject()
-                          .Set("year", DisplayYear(time.lunarDate.year))
+                          .Set("year", DisplayYearOf(time.lunarDate.year))
                           .Set("month", time.lunarDate.month)
                           .Set("day", time.lunarDate.day)
                           .Set("leap", request.isLeapMonth != 0)
                           .Set("month_length", time.lunarMonthLength)
                           .Set("text", LunarText(time.lunarDate, request.isLeapMonth != 0)))
-        .Set("pillar_year", DisplayYear(time.pillarYear))
+        .Set("pillar_year", DisplayYearOf(time.pillarYear))
         .Set("jd_input", time.jdInput)
         .Set("jd_beijing", time.jdBeijing)
         .Set("jd_true_solar", time.jdTrueSolar)
@@ -175,7 +175,7 @@ Json FourPillarsJson(const CZxChina& chart) {
             Json::MakeObject()
                 .Set("pillar", CycleName(LuckPillar(time.monthPillar, data.luckDirection, i)))
                 .Set("age", LuckCycleAge(data.luckStartAge, i))
-                .Set("year", DisplayYear(LuckCycleYear(time.pillarYear, data.luckStartAge, i))));
+                .Set("year", DisplayYearOf(LuckCycleYear(time.pillarYear, data.luckStartAge, i))));
     }
     Json spirits = Json::MakeArray();
     for (const TPillarText& text : data.pillarSpiritText) spirits.Push(WordArray(text.View()));

@@ -59,13 +59,13 @@ int RunConvert(CommandContext& context) {
 
     Json document = Json::MakeObject();
     document.Set("solar", Json::MakeObject()
-                              .Set("year", DisplayYear(solar.year))
+                              .Set("year", DisplayYearOf(solar.year))
                               .Set("month", solar.month)
                               .Set("day", solar.day)
                               .Set("hour", solar.hour)
                               .Set("minute", solar.minute));
     document.Set("lunar", Json::MakeObject()
-                              .Set("year", DisplayYear(lunar.year))
+                              .Set("year", DisplayYearOf(lunar.year))
                               .Set("month", lunar.month)
                               .Set("day", lunar.day)
                               .Set("leap", leap)
@@ -78,7 +78,7 @@ int RunConvert(CommandContext& context) {
     document.Set("animal", animal).Set("era", era);
 
     std::string out = "公历 " + FormatDateTime(solar) + "\n";
-    out += "农历 " + std::to_string(DisplayYear(lunar.year)) + "年" +
+    out += "农历 " + std::to_string(DisplayYearOf(lunar.year)) + "年" +
            LunarMonthName(lunar.month, leap) + LunarDayName(lunar.day) + "（月" +
            (length == 30 ? "大" : "小") + "）\n";
     out += "四柱 " + CycleName(yearNumber) + " " + CycleName(monthNumber) + " " +

@@ -28,7 +28,7 @@ std::string DegreesText(float value) {
 
 std::string DateText(const TChartRequest& r) {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d", DisplayYear(r.year), r.month,
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d", DisplayYearOf(r.year), r.month,
                   r.day, r.hour, r.minute);
     return buffer;
 }
@@ -45,7 +45,7 @@ Json CaseJson(const TRecordData& record) {
     json.Set("id", record.id)
         .Set("name", r.name)
         .Set("male", r.isMale != 0)
-        .Set("year", DisplayYear(r.year))
+        .Set("year", DisplayYearOf(r.year))
         .Set("month", int{r.month})
         .Set("day", int{r.day})
         .Set("hour", int{r.hour})

@@ -46,7 +46,7 @@ int RunEvents(CommandContext& context) {
         return UsageError(context, EventsCommand(),
                           "'" + *value + "' is not a year from -4712 to 9999 (there is no year 0)");
     }
-    const int year = AstronomicalYear(displayYear);
+    const int year = CalendarYearOf(displayYear);
 
     const double first = JulianDay(year, 1, 1);
     const double last = JulianDay(year + 1, 1, 1);

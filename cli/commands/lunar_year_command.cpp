@@ -35,7 +35,7 @@ int RunLunarYear(CommandContext& context) {
                 std::to_string(length) + "\n";
     }
     Json document = Json::MakeObject();
-    document.Set("year", DisplayYear(*year)).Set("months", std::move(months));
+    document.Set("year", DisplayYearOf(*year)).Set("months", std::move(months));
     return Succeed(context, document, text);
 }
 

@@ -29,7 +29,7 @@ int RunTerms(CommandContext& context) {
         text += name + "  " + FormatDateTime(term.date) + "\n";
     }
     Json document = Json::MakeObject();
-    document.Set("year", DisplayYear(*year)).Set("terms", std::move(terms));
+    document.Set("year", DisplayYearOf(*year)).Set("terms", std::move(terms));
     return Succeed(context, document, text);
 }
 

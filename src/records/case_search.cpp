@@ -24,7 +24,7 @@ int YearOfEdit(std::string_view text) {
     return value;
 }
 
-std::string DisplayYear(int year) { return std::to_string(year <= 0 ? year - 1 : year); }
+std::string DisplayYearOf(int year) { return std::to_string(year <= 0 ? year - 1 : year); }
 
 bool Contains(std::string_view text, std::string_view part) {
     return text.find(part) != std::string_view::npos;
@@ -66,8 +66,8 @@ SearchDialogFields DialogOfConditions(const SearchConditions& c) {
     fields.provinceEntry = c.province + 1;
     fields.sexEntry = c.sexUsed == 0 ? 0 : (c.wantedSex == 1 ? 1 : 2);
     if (c.yearsUsed != 0) {
-        fields.yearFrom = DisplayYear(c.yearFrom);
-        fields.yearTo = DisplayYear(c.yearTo);
+        fields.yearFrom = DisplayYearOf(c.yearFrom);
+        fields.yearTo = DisplayYearOf(c.yearTo);
     }
     fields.nameWhole = c.nameMode == 2;
     fields.categoryWhole = c.categoryMode == 2;
