@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-#include "presentation/font_metrics.h"
+#include "platform/font_metrics.h"
 
 namespace tavrel {
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "chart/zx_china.h"
+#include "platform/fixed_font_metrics.h"
 
 namespace tavrel {
 namespace {
@@ -18,6 +19,8 @@ std::string SettingsPath() {
     }();
     return path;
 }
+
+const FixedFontMetrics kMetrics;
 
 TChartRequest Birth(int year, int day, int minute) {
     TChartRequest request;
@@ -38,7 +41,7 @@ TChartRequest Birth(int year, int day, int minute) {
 void BM_NatalCastCold(benchmark::State& state) {
     int year = 1700;
     for (auto _ : state) {
-        CZxChina chart(SettingsPath());
+        CZxChina chart(SettingsPath(), kMetrics);
         const bool done = chart.Cast(Birth(year, 10, 30));
         benchmark::DoNotOptimize(done);
         year = year == 2150 ? 1700 : year + 1;
@@ -48,7 +51,7 @@ BENCHMARK(BM_NatalCastCold)->Unit(benchmark::kMillisecond);
 
 // One engine, births within one year: the stations come from the cache.
 void BM_NatalCastWarm(benchmark::State& state) {
-    CZxChina chart(SettingsPath());
+    CZxChina chart(SettingsPath(), kMetrics);
     chart.Cast(Birth(1990, 1, 0));
     int day = 1;
     for (auto _ : state) {

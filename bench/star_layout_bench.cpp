@@ -2,11 +2,11 @@
 
 #include <string>
 
+#include "chart/build_star_layout.h"
 #include "chart/chart_settings.h"
 #include "chart/palaces.h"
 #include "chart/xiang_definitions.h"
-#include "presentation/build_star_layout.h"
-#include "presentation/fixed_font_metrics.h"
+#include "platform/fixed_font_metrics.h"
 
 namespace {
 

@@ -2,8 +2,10 @@
 
 #include <charconv>
 #include <cstdio>
+#include <optional>
 #include <string>
 
+#include "beijing_text.h"
 #include "birth_options.h"
 #include "calendar/calendar_names.h"
 #include "chart/dignities.h"
@@ -18,6 +20,8 @@
 #include "places/place_file.h"
 #include "platform/ini_file.h"
 #include "platform/string_util.h"
+#include "presentation/layout_report.h"
+#include "qt_font_metrics.h"
 
 namespace tavrel::cli {
 
@@ -192,6 +196,98 @@ Json FourPillarsJson(const CZxChina& chart) {
         .Set("notes", std::string(Trim(data.specialNotes.View())));
 }
 
+Json StarsJson(const TPositionSheet& sheet) {
+    Json stars = Json::MakeArray();
+    for (int star = 0; star < kChartPointCount; ++star) {
+        const TPlacedPoint& point = sheet.points[star];
+        stars.Push(Json::MakeObject()
+                       .Set("id", star)
+                       .Set("name", STAR_NAME[static_cast<size_t>(star)])
+                       .Set("lon", point.longitude)
+                       .Set("lat", point.latitude)
+                       .Set("mansion", MANSIONS[point.mansion].name)
+                       .Set("mansion_degree", point.degreeInMansion)
+                       .Set("palace", Branch(point.palace))
+                       .Set("sign_degree", point.degreeInSign)
+                       .Set("motion", static_cast<int>(point.motion))
+                       .Set("dignities", Dignities(star, point)));
+    }
+    return stars;
+}
+
+Json PixelJson(LabelPixel pixel) { return Json::MakeArray().Push(pixel.x).Push(pixel.y); }
+
+Json PointJson(FloatPoint point) {
+    return Json::MakeArray().Push(TypedDegrees(point.x)).Push(TypedDegrees(point.y));
+}
+
+Json LayoutJson(const CZxChina& chart) {
+    Json sectors = Json::MakeArray();
+    for (const SectorReport& sector :
+         ReportStarLayout(chart.Layouts().natal, chart.Aspects(), chart.Settings().bHideKing)) {
+        Json placements = Json::MakeArray();
+        for (const PlacementReport& placement : sector.placements) {
+            Json own = Json::MakeArray();
+            for (const AspectReport& aspect : placement.own) {
+                own.Push(Json::MakeObject()
+                             .Set("partner", aspect.partner)
+                             .Set("aspect", aspect.aspect)
+                             .Set("name", aspect.name)
+                             .Set("separation", aspect.separation)
+                             .Set("partner_place", aspect.partnerPlace));
+            }
+            placements.Push(Json::MakeObject()
+                                .Set("id", placement.id)
+                                .Set("label", PixelJson(placement.label))
+                                .Set("foot", PointJson(placement.foot))
+                                .Set("label_point", PointJson(placement.labelPoint))
+                                .Set("angle", TypedDegrees(placement.angle))
+                                .Set("own", std::move(own)));
+        }
+        sectors.Push(Json::MakeObject()
+                         .Set("sector", sector.sector)
+                         .Set("placements", std::move(placements)));
+    }
+    return sectors;
+}
+
+// The definitions the lists were made with, numbered as "aspect" numbers them.
+Json AspectDefinitionsJson(const TXiangRelate& definitions) {
+    Json array = Json::MakeArray();
+    for (int i = 0; i < definitions.count; ++i) {
+        const TXiangItem& item = definitions.items[i];
+        array.Push(Json::MakeObject()
+                       .Set("aspect", i + 1)
+                       .Set("name", std::string(item.name))
+                       .Set("angle", item.angle)
+                       .Set("orb", item.orb)
+                       .Set("colour", item.colour));
+    }
+    return array;
+}
+
+Json PillarsJson(const TPillars& pillars) {
+    return Json::MakeObject()
+        .Set("year", CycleName(pillars.year))
+        .Set("month", CycleName(pillars.month))
+        .Set("day", CycleName(pillars.day))
+        .Set("hour", CycleName(pillars.hour));
+}
+
+Json AnnualJson(const CZxChina& chart) {
+    const TAnnualState& annual = chart.Annual();
+    return Json::MakeObject()
+        .Set("moment", FormatDateTime(DateOfJd(annual.jdBeijing)))
+        .Set("jd_beijing", annual.jdBeijing)
+        .Set("pillars", PillarsJson(annual.pillars))
+        .Set("age", annual.age)
+        .Set("years", annual.years)
+        .Set("small_limit", Branch(annual.smallLimit))
+        .Set("month_limit", Branch(annual.monthLimit))
+        .Set("running_limit_lon", TypedDegrees(annual.runningLongitude))
+        .Set("stars", StarsJson(chart.AnnualSheet()));
+}
+
 Json PalaceTableJson(const TPalaceTable& table, bool male) {
     Json cells = Json::MakeArray();
     for (int number = 0; number < 12; ++number) {
@@ -249,7 +345,33 @@ std::string DescribeLimitsAndPillars(const CZxChina& chart) {
     return text;
 }
 
-std::string Describe(const CZxChina& chart, const TYearStars& yearStars) {
+enum class AnnualOutcome { kNotAsked, kCast, kFailed };
+
+std::string StarLine(const TPositionSheet& sheet) {
+    std::string line;
+    for (int star = 0; star < kStarCount; ++star) {
+        line += std::string(line.empty() ? "" : " ") +
+                std::string(STAR_NAME[static_cast<size_t>(star)]) +
+                FormatSignDegree(sheet.points[star]);
+    }
+    return line + "\n";
+}
+
+std::string DescribeSecondCharts(const CZxChina& chart, AnnualOutcome annual) {
+    std::string text = "\n动盘 " + StarLine(chart.MovingSheet());
+    if (annual == AnnualOutcome::kFailed) return text + "流年 " + chart.lastError() + "\n";
+    if (annual == AnnualOutcome::kNotAsked) return text;
+    const TAnnualState& state = chart.Annual();
+    const TPillars& p = state.pillars;
+    text += "流年 " + FormatDateTime(DateOfJd(state.jdBeijing)) + " " + CycleName(p.year) + " " +
+            CycleName(p.month) + " " + CycleName(p.day) + " " + CycleName(p.hour) + "  " +
+            std::to_string(state.age) + "岁  小限" + Branch(state.smallLimit) + " 月限" +
+            Branch(state.monthLimit) + " 行限 " + FormatDegreesMinutes(state.runningLongitude) +
+            "\n流年星 " + StarLine(chart.AnnualSheet());
+    return text;
+}
+
+std::string Describe(const CZxChina& chart, const TYearStars& yearStars, AnnualOutcome annual) {
     const TTimeBlock& time = chart.Time();
     const TChartRequest& request = chart.Request();
     const TPositionSheet& sheet = chart.Natal();
@@ -292,10 +414,11 @@ std::string Describe(const CZxChina& chart, const TYearStars& yearStars) {
             TextLine(yearStars.stemStars) + TextLine(yearStars.branchStars) +
             TextLine(yearStars.tenGods);
     text += DescribeLimitsAndPillars(chart);
+    text += DescribeSecondCharts(chart, annual);
     return text;
 }
 
-Json CastJson(const CZxChina& chart, const TYearStars& yearStars) {
+Json CastJson(const CZxChina& chart, const TYearStars& yearStars, AnnualOutcome annual) {
     const TChartRequest& request = chart.Request();
     const TTimeBlock& time = chart.Time();
     const TPositionSheet& sheet = chart.Natal();
@@ -314,27 +437,9 @@ Json CastJson(const CZxChina& chart, const TYearStars& yearStars) {
                                 .Set("lat", TypedDegrees(request.latitude))
                                 .Set("place", request.placeText));
     document.Set("time", TimeJson(chart));
-    document.Set("pillars", Json::MakeObject()
-                                .Set("year", CycleName(time.yearPillar))
-                                .Set("month", CycleName(time.monthPillar))
-                                .Set("day", CycleName(time.dayPillar))
-                                .Set("hour", CycleName(time.hourPillar)));
-    Json stars = Json::MakeArray();
-    for (int star = 0; star < kChartPointCount; ++star) {
-        const TPlacedPoint& point = sheet.points[star];
-        stars.Push(Json::MakeObject()
-                       .Set("id", star)
-                       .Set("name", STAR_NAME[static_cast<size_t>(star)])
-                       .Set("lon", point.longitude)
-                       .Set("lat", point.latitude)
-                       .Set("mansion", MANSIONS[point.mansion].name)
-                       .Set("mansion_degree", point.degreeInMansion)
-                       .Set("palace", Branch(point.palace))
-                       .Set("sign_degree", point.degreeInSign)
-                       .Set("motion", static_cast<int>(point.motion))
-                       .Set("dignities", Dignities(star, point)));
-    }
-    document.Set("stars", std::move(stars));
+    document.Set("pillars", PillarsJson(TPillars{time.yearPillar, time.monthPillar, time.dayPillar,
+                                                 time.hourPillar}));
+    document.Set("stars", StarsJson(sheet));
     document.Set("life_palace", PointJson(sheet.lifePalace, chart));
     document.Set("body_palace", PointJson(sheet.bodyPalace, chart));
     document.Set("fortune", PointJson(sheet.fortunePoint, chart));
@@ -352,15 +457,27 @@ Json CastJson(const CZxChina& chart, const TYearStars& yearStars) {
                                    .Set("stem_stars", TextArray(yearStars.stemStars))
                                    .Set("branch_stars", TextArray(yearStars.branchStars))
                                    .Set("ten_gods", TextArray(yearStars.tenGods)));
-    document.Set(
-        "palace_tables",
-        Json::MakeObject().Set("natal", PalaceTableJson(chart.NatalTable(), request.isMale != 0)));
+    document.Set("layout", LayoutJson(chart));
+    document.Set("aspects", AspectDefinitionsJson(chart.Aspects()));
+    const bool male = request.isMale != 0;
+    Json tables = Json::MakeObject()
+                      .Set("natal", PalaceTableJson(chart.NatalTable(), male))
+                      .Set("moving", PalaceTableJson(chart.MovingTable(), male));
+    if (annual == AnnualOutcome::kCast) {
+        tables.Set("annual", PalaceTableJson(chart.AnnualTable(), male));
+    }
+    document.Set("palace_tables", std::move(tables));
     document.Set("limits", LimitsJson(chart.Grid().levels[0]));
     document.Set("childhood", Json::MakeObject()
                                   .Set("years", static_cast<int>(sheet.childhoodYears))
                                   .Set("days", static_cast<int>(sheet.childhoodDays))
                                   .Set("start_age", static_cast<int>(sheet.limitStartAge)));
     document.Set("four_pillars", FourPillarsJson(chart));
+    document.Set("moving", Json::MakeObject().Set("stars", StarsJson(chart.MovingSheet())));
+    if (annual == AnnualOutcome::kCast) document.Set("annual", AnnualJson(chart));
+    if (annual == AnnualOutcome::kFailed) {
+        document.Set("annual", Json::MakeObject().Set("error", chart.lastError()));
+    }
     return document;
 }
 
@@ -373,6 +490,10 @@ int RunCast(CommandContext& context) {
     if (!ApplyBirthOptions(context.args, request, problem)) {
         return UsageError(context, CastCommand(), problem);
     }
+    const auto annual = context.args.Value("annual");
+    if (annual && !ParseInstant(*annual)) {
+        return UsageError(context, CastCommand(), "--annual wants \"YYYY-MM-DD HH:MM\"");
+    }
     if (!ResolvePlaceOption(context, request, problem)) return Fail(context, problem);
     Json document;
     std::string text;
@@ -383,6 +504,7 @@ int RunCast(CommandContext& context) {
 std::vector<OptionSpec> CastOptions() {
     std::vector<OptionSpec> options = BirthOptionSpecs();
     options.push_back({"settings", true});
+    options.push_back({"annual", true});
     return options;
 }
 
@@ -392,29 +514,38 @@ bool CastChart(const CommandContext& context, const TChartRequest& request, Json
                std::string& text, std::string& error) {
     const std::string settings =
         context.args.Value("settings").value_or(DataPath(context.root, "dat/set.ini"));
-    CZxChina chart(settings);
+    const QtFontMetrics metrics;
+    CZxChina chart(settings, metrics);
     if (!chart.Cast(request)) {
         error = chart.lastError();
         return false;
     }
+    AnnualOutcome annual = AnnualOutcome::kNotAsked;
+    if (const auto moment = context.args.Value("annual")) {
+        const std::optional<double> jd = ParseInstant(*moment);
+        annual = jd && chart.CastAnnualChart(*jd) ? AnnualOutcome::kCast : AnnualOutcome::kFailed;
+    }
     const TPositionSheet& sheet = chart.Natal();
     const TYearStars yearStars =
         YearStars(chart.Time().yearPillar, sheet.lifePalace.palace, sheet.soundElement);
-    document = CastJson(chart, yearStars);
-    text = Describe(chart, yearStars);
+    document = CastJson(chart, yearStars, annual);
+    text = Describe(chart, yearStars, annual);
     return true;
 }
 
 Command CastCommand() {
     static const std::string details =
         std::string(kBirthOptionsHelp) +
+        "  --annual \"YYYY-MM-DD HH:MM\"  also the annual chart of that moment (the birth's zone)\n"
         "  --settings FILE      chart settings to use instead of dat/set.ini\n"
         "  --place TEXT without --lon/--lat is looked up in dat/address.ini (\"浙江省杭州\")\n";
     return {"cast",
             "--date \"YYYY-MM-DD HH:MM\" [--lunar [--leap]] [--zone CODE] [--lon D:M --lat D:M | "
-            "--place TEXT] [--male|--female] [--name N] [--settings FILE]",
+            "--place TEXT] [--male|--female] [--name N] [--annual \"YYYY-MM-DD HH:MM\"] "
+            "[--settings FILE]",
             "the natal chart: times, four pillars, the fourteen stars, palaces, houses, sunrise "
-            "and sunset, year stars, palace tables with spirits, age limits, four-pillars data",
+            "and sunset, year stars, star layout and aspects, palace tables with spirits, age "
+            "limits, the moving chart, four-pillars data; with --annual the annual chart",
             CastOptions(),
             RunCast,
             details.c_str()};

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "presentation/font_metrics.h"
+#include "platform/font_metrics.h"
 
 namespace tavrel {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/fixed_font_metrics.h"
 #include "presentation/canvas.h"
-#include "presentation/fixed_font_metrics.h"
 
 namespace tavrel {
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "chart/zx_china.h"
+#include "platform/fixed_font_metrics.h"
 #include "support/temp_folder.h"
 
 namespace tavrel {
@@ -102,7 +103,8 @@ class CastPillarsEphemeris : public ::testing::Test {
     }
 
     testing::TempFolder folder_;
-    CZxChina chart_{folder_.File("set.ini")};
+    FixedFontMetrics metrics_;
+    CZxChina chart_{folder_.File("set.ini"), metrics_};
 };
 
 std::string Label(const Moment& m) {

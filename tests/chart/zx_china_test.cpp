@@ -9,6 +9,7 @@
 #include "calendar/lunar_calendar.h"
 #include "chart/birth_time.h"
 #include "chart/star_list.h"
+#include "platform/fixed_font_metrics.h"
 #include "platform/ini_file.h"
 #include "support/temp_folder.h"
 
@@ -40,7 +41,8 @@ class ZxChina : public ::testing::Test {
 
     testing::TempFolder folder_;
     std::string settings_ = folder_.File("set.ini");
-    CZxChina chart_{settings_};
+    FixedFontMetrics metrics_;
+    CZxChina chart_{settings_, metrics_};
 };
 
 TEST_F(ZxChina, EveryFailureHasItsMessage) {

@@ -45,7 +45,9 @@ TEST_F(CastCommand, JsonHasEveryPartInOrder) {
     EXPECT_NE(run.out.find("\"pillars\": {\"year\": \"甲子\", \"month\": \"丙寅\", \"day\": "
                            "\"甲戌\", \"hour\": \"己巳\"}"),
               std::string::npos);
-    EXPECT_EQ(Count(run.out, "{\"id\": "), 15u);
+    const std::size_t stars = run.out.find("\"stars\": [");
+    const std::string natalStars = run.out.substr(stars, run.out.find("\"life_palace\": ") - stars);
+    EXPECT_EQ(Count(natalStars, "{\"id\": "), 15u);
     EXPECT_NE(run.out.find("{\"id\": 14, \"name\": \"命度\", \"lon\": "), std::string::npos);
     EXPECT_NE(run.out.find("\"ten_gods\": [\"比火　甲\", \"劫孛　乙\""), std::string::npos);
     EXPECT_NE(run.out.find("\"sound_element\": \"金\""), std::string::npos);
@@ -65,12 +67,43 @@ TEST_F(CastCommand, JsonHasLimitsPillarsDataAndPalaceTables) {
         last = at;
     }
     EXPECT_EQ(Count(run.out, "\"start_age\": "), 12u + 2u);  // limits, childhood, four pillars
-    EXPECT_EQ(Count(run.out, "\"spirits\": ["), 12u);
+    EXPECT_EQ(Count(run.out, "\"spirits\": ["), 12u + 12u);  // natal and moving tables
     EXPECT_EQ(Count(run.out, "{\"pillar\": "), 10u);
     // A yang-year man counts forward from the 丙寅 month.
     EXPECT_NE(run.out.find("\"luck_pillars\": [{\"pillar\": \"丁卯\", \"age\": "),
               std::string::npos);
     EXPECT_NE(run.out.find("\"pillar_spirits\": [["), std::string::npos);
+}
+
+TEST_F(CastCommand, JsonHasTheLayoutMovingAndAnnualCharts) {
+    const CliRun run =
+        Cli({"--date", "1984-02-10 09:30", "--annual", "2026-12-11 14:35", "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::size_t last = run.out.find("\"year_stars\": ");
+    for (const char* key :
+         {"\"layout\": [{\"sector\": 0, \"placements\": [{\"id\": ", "\"label\": [", "\"foot\": [",
+          "\"label_point\": [", "\"angle\": ", "\"own\": [",
+          "\"aspects\": [{\"aspect\": 1, \"name\": \"守\", \"angle\": 0, \"orb\": 3, ",
+          "\"palace_tables\": {\"natal\": [", "\"moving\": [", "\"annual\": [",
+          "\"moving\": {\"stars\": [{\"id\": 0, ",
+          "\"annual\": {\"moment\": \"2026-12-11 14:35\", \"jd_beijing\": ",
+          "\"pillars\": {\"year\": \"丙午\", \"month\": \"庚子\", ", "\"age\": 43, ",
+          "\"small_limit\": ", "\"running_limit_lon\": ", "\"stars\": [{\"id\": 0, "}) {
+        const std::size_t at = run.out.find(key, last);
+        ASSERT_NE(at, std::string::npos) << key;
+        last = at;
+    }
+    EXPECT_EQ(Count(run.out, "{\"sector\": "), 12u);
+    EXPECT_NE(run.out.find("\"partner_place\": "), std::string::npos);
+
+    const CliRun late = Cli({"--date", "1984-02-10 09:30", "--annual", "2099-01-01 00:00"});
+    ASSERT_EQ(late.status, 0) << late.err;
+    EXPECT_NE(late.out.find("流年 流年时间应在行限范围内！"), std::string::npos);
+    const CliRun lateJson =
+        Cli({"--date", "1984-02-10 09:30", "--annual", "2099-01-01 00:00", "--json"});
+    EXPECT_NE(lateJson.out.find("\"annual\": {\"error\": \"流年时间应在行限范围内！\"}"),
+              std::string::npos);
+    EXPECT_EQ(Cli({"--date", "1984-02-10 09:30", "--annual", "2026-02-30 12:00"}).status, 2);
 }
 
 TEST_F(CastCommand, TextShowsTheTimeBlockAndTheStars) {

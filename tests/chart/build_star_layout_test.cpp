@@ -1,10 +1,10 @@
-#include "presentation/build_star_layout.h"
+#include "chart/build_star_layout.h"
 
 #include <gtest/gtest.h>
 
 #include "chart/star_list.h"
 #include "chart/xiang_lists.h"
-#include "presentation/fixed_font_metrics.h"
+#include "platform/fixed_font_metrics.h"
 #include "presentation/layout_report.h"
 #include "support/position_sheets.h"
 #include "support/temp_folder.h"

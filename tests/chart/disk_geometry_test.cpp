@@ -1,11 +1,11 @@
-#include "presentation/disk_geometry.h"
+#include "chart/disk_geometry.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "platform/file_util.h"
-#include "presentation/fixed_font_metrics.h"
+#include "platform/fixed_font_metrics.h"
 #include "support/temp_folder.h"
 
 namespace tavrel {

@@ -1,10 +1,10 @@
-#include "presentation/star_label_layout.h"
+#include "chart/star_label_layout.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "presentation/fixed_font_metrics.h"
+#include "platform/fixed_font_metrics.h"
 #include "support/position_sheets.h"
 
 namespace tavrel {

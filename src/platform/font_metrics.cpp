@@ -1,4 +1,4 @@
-#include "presentation/font_metrics.h"
+#include "platform/font_metrics.h"
 
 namespace tavrel {
 

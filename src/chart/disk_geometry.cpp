@@ -1,4 +1,4 @@
-#include "presentation/disk_geometry.h"
+#include "chart/disk_geometry.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,4 +1,4 @@
-#include "presentation/build_star_layout.h"
+#include "chart/build_star_layout.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "presentation/fixed_font_metrics.h"
+#include "platform/fixed_font_metrics.h"
 
 #include <gtest/gtest.h>
 

@@ -2,11 +2,11 @@
 
 #include "chart/chart_records.h"
 #include "chart/chart_settings.h"
+#include "chart/disk_geometry.h"
+#include "chart/star_label_layout.h"
 #include "chart/star_layout.h"
 #include "chart/xiang_definitions.h"
-#include "presentation/disk_geometry.h"
-#include "presentation/font_metrics.h"
-#include "presentation/star_label_layout.h"
+#include "platform/font_metrics.h"
 
 namespace tavrel {
 

@@ -1,4 +1,4 @@
-#include "presentation/star_label_layout.h"
+#include "chart/star_label_layout.h"
 
 #include <algorithm>
 #include <numeric>

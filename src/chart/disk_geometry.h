@@ -5,8 +5,8 @@
 
 #include "chart/chart_settings.h"
 #include "chart/star_layout.h"
+#include "platform/font_metrics.h"
 #include "platform/ini_file.h"
-#include "presentation/font_metrics.h"
 
 namespace tavrel {
 

@@ -4,8 +4,8 @@
 #include <span>
 
 #include "chart/chart_records.h"
+#include "chart/disk_geometry.h"
 #include "chart/star_layout.h"
-#include "presentation/disk_geometry.h"
 
 namespace tavrel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "presentation/font_metrics.h"
+#include "platform/font_metrics.h"
 
 namespace tavrel {
 
