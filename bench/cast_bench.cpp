@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "astronomy/time_scales.h"
 #include "chart/zx_china.h"
 #include "platform/fixed_font_metrics.h"
 
@@ -61,6 +62,53 @@ void BM_NatalCastWarm(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_NatalCastWarm)->Unit(benchmark::kMillisecond);
+
+// What the window does for a new birth: the cast with its moving chart, then the annual chart
+// of the default moment. Fresh engine and a new birth year each time.
+void BM_CompleteCastCold(benchmark::State& state) {
+    int year = 1700;
+    for (auto _ : state) {
+        CZxChina chart(SettingsPath(), kMetrics);
+        bool done = chart.Cast(Birth(year, 10, 30));
+        done = done && chart.DefaultAnnualMoment({2026, 12, 11, 14, 30});
+        done = done && chart.CastChosenAnnualChart();
+        benchmark::DoNotOptimize(done);
+        year = year == 1940 ? 1700 : year + 1;
+    }
+}
+BENCHMARK(BM_CompleteCastCold)->Unit(benchmark::kMillisecond);
+
+// The same on one engine for births within one year and annual moments within another.
+void BM_CompleteCastWarm(benchmark::State& state) {
+    CZxChina chart(SettingsPath(), kMetrics);
+    chart.Cast(Birth(1990, 1, 0));
+    chart.DefaultAnnualMoment({2026, 12, 11, 14, 30});
+    chart.CastChosenAnnualChart();
+    int day = 1;
+    for (auto _ : state) {
+        bool done = chart.Cast(Birth(1990, day, day));
+        done = done && chart.DefaultAnnualMoment({2026, 12, static_cast<int16_t>(day), 14, 30});
+        done = done && chart.CastChosenAnnualChart();
+        benchmark::DoNotOptimize(done);
+        day = day == 28 ? 1 : day + 1;
+    }
+}
+BENCHMARK(BM_CompleteCastWarm)->Unit(benchmark::kMillisecond);
+
+// A new moment picked in a year whose annual chart was already cast.
+void BM_AnnualChartOfANewMoment(benchmark::State& state) {
+    CZxChina chart(SettingsPath(), kMetrics);
+    chart.Cast(Birth(1990, 1, 0));
+    const double start = JdOfDate(TDateRec{2026, 1, 1, 0, 0});
+    chart.CastAnnualChart(start);
+    int minute = 0;
+    for (auto _ : state) {
+        const bool done = chart.CastAnnualChart(start + minute * 53.0 / 1440);
+        benchmark::DoNotOptimize(done);
+        minute = minute == 9000 ? 0 : minute + 1;
+    }
+}
+BENCHMARK(BM_AnnualChartOfANewMoment)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tavrel
