@@ -63,16 +63,21 @@ void BM_NatalCastWarm(benchmark::State& state) {
 }
 BENCHMARK(BM_NatalCastWarm)->Unit(benchmark::kMillisecond);
 
+// The cast with its moving chart, then the annual chart of the default moment for a clock at
+// 14:30 on that day of December 2026.
+bool CastComplete(CZxChina& chart, const TChartRequest& birth, int day) {
+    return chart.Cast(birth) &&
+           chart.DefaultAnnualMoment({2026, 12, static_cast<int16_t>(day), 14, 30}) &&
+           chart.CastChosenAnnualChart();
+}
+
 // What the window does for a new birth: the cast with its moving chart, then the annual chart
 // of the default moment. Fresh engine and a new birth year each time.
 void BM_CompleteCastCold(benchmark::State& state) {
     int year = 1700;
     for (auto _ : state) {
         CZxChina chart(SettingsPath(), kMetrics);
-        bool done = chart.Cast(Birth(year, 10, 30));
-        done = done && chart.DefaultAnnualMoment({2026, 12, 11, 14, 30});
-        done = done && chart.CastChosenAnnualChart();
-        benchmark::DoNotOptimize(done);
+        benchmark::DoNotOptimize(CastComplete(chart, Birth(year, 10, 30), 11));
         year = year == 1940 ? 1700 : year + 1;
     }
 }
@@ -81,15 +86,10 @@ BENCHMARK(BM_CompleteCastCold)->Unit(benchmark::kMillisecond);
 // The same on one engine for births within one year and annual moments within another.
 void BM_CompleteCastWarm(benchmark::State& state) {
     CZxChina chart(SettingsPath(), kMetrics);
-    chart.Cast(Birth(1990, 1, 0));
-    chart.DefaultAnnualMoment({2026, 12, 11, 14, 30});
-    chart.CastChosenAnnualChart();
+    CastComplete(chart, Birth(1990, 1, 0), 11);
     int day = 1;
     for (auto _ : state) {
-        bool done = chart.Cast(Birth(1990, day, day));
-        done = done && chart.DefaultAnnualMoment({2026, 12, static_cast<int16_t>(day), 14, 30});
-        done = done && chart.CastChosenAnnualChart();
-        benchmark::DoNotOptimize(done);
+        benchmark::DoNotOptimize(CastComplete(chart, Birth(1990, day, day), day));
         day = day == 28 ? 1 : day + 1;
     }
 }

@@ -9,23 +9,15 @@
 #include "chart/zx_china.h"
 #include "platform/fixed_font_metrics.h"
 #include "platform/ini_file.h"
+#include "support/birth_request.h"
 #include "support/temp_folder.h"
 
 namespace tavrel {
 namespace {
 
 TChartRequest Birth(int year, int month, int day, int hour, int minute, int zone = 8) {
-    TChartRequest request;
-    request.name = "甲";
-    request.year = static_cast<int16_t>(year);
-    request.month = static_cast<int16_t>(month);
-    request.day = static_cast<int16_t>(day);
-    request.hour = static_cast<int16_t>(hour);
-    request.minute = static_cast<int16_t>(minute);
+    TChartRequest request = testing::BirthAt(year, month, day, hour, minute);
     request.zone = static_cast<uint8_t>(zone);
-    request.isMale = 1;
-    request.longitude = 116.4F;
-    request.latitude = 39.9F;
     return request;
 }
 

@@ -11,24 +11,14 @@
 #include "chart/star_list.h"
 #include "platform/fixed_font_metrics.h"
 #include "platform/ini_file.h"
+#include "support/birth_request.h"
 #include "support/temp_folder.h"
 
 namespace tavrel {
 namespace {
 
 TChartRequest Birth(int year, int month, int day, int hour, int minute) {
-    TChartRequest request;
-    request.name = "甲";
-    request.year = static_cast<int16_t>(year);
-    request.month = static_cast<int16_t>(month);
-    request.day = static_cast<int16_t>(day);
-    request.hour = static_cast<int16_t>(hour);
-    request.minute = static_cast<int16_t>(minute);
-    request.zone = 8;
-    request.isMale = 1;
-    request.longitude = 120;
-    request.latitude = 30;
-    return request;
+    return testing::BirthAt(year, month, day, hour, minute);
 }
 
 class ZxChina : public ::testing::Test {
