@@ -223,8 +223,8 @@ Json PointJson(FloatPoint point) {
 
 Json LayoutJson(const CZxChina& chart) {
     Json sectors = Json::MakeArray();
-    for (const SectorReport& sector :
-         ReportStarLayout(chart.Layouts().natal, chart.Aspects(), chart.Settings().bHideKing)) {
+    for (const SectorReport& sector : ReportStarLayout(
+             chart.Layouts().natal, chart.GetAspectDefinitions(), chart.Settings().bHideKing)) {
         Json placements = Json::MakeArray();
         for (const PlacementReport& placement : sector.placements) {
             Json own = Json::MakeArray();
@@ -458,7 +458,7 @@ Json CastJson(const CZxChina& chart, const TYearStars& yearStars, AnnualOutcome 
                                    .Set("branch_stars", TextArray(yearStars.branchStars))
                                    .Set("ten_gods", TextArray(yearStars.tenGods)));
     document.Set("layout", LayoutJson(chart));
-    document.Set("aspects", AspectDefinitionsJson(chart.Aspects()));
+    document.Set("aspects", AspectDefinitionsJson(chart.GetAspectDefinitions()));
     const bool male = request.isMale != 0;
     Json tables = Json::MakeObject()
                       .Set("natal", PalaceTableJson(chart.NatalTable(), male))

@@ -13,9 +13,11 @@ namespace tavrel::cli {
 
 namespace {
 
-// Reads a stored case; false after printing why there is none (a failed query or no such id).
-bool ReadStoredCase(CommandContext& context, MRecordBase& store, std::int32_t id,
+// Opens the store and reads a case of it; false after printing why there is none (no store, a
+// failed query or no such id).
+bool OpenStoredCase(CommandContext& context, MRecordBase& store, std::int32_t id,
                     TRecordData& record, int& status) {
+    if (!OpenCaseStore(context, store, status)) return false;
     // The store's text may still hold the message of a conversion done by Open.
     const std::string before = store.GetLastError();
     if (store.ReadCase(id, record)) return true;
@@ -56,10 +58,9 @@ void ApplyCaseOptions(const Arguments& args, TRecordData& record) {
 int RunDbShow(CommandContext& context) {
     const std::int32_t id = *CaseId(context);
     MRecordBase store;
-    int status = kExitOk;
-    if (!OpenCaseStore(context, store, status)) return status;
     TRecordData record;
-    if (!ReadStoredCase(context, store, id, record, status)) return status;
+    int status = kExitOk;
+    if (!OpenStoredCase(context, store, id, record, status)) return status;
     return Succeed(context, Json::MakeObject().Set("case", CaseJson(record)), CaseText(record));
 }
 
@@ -104,10 +105,9 @@ int RunDbAdd(CommandContext& context) {
 int RunDbUpdate(CommandContext& context) {
     const std::int32_t id = *CaseId(context);
     MRecordBase store;
-    int status = kExitOk;
-    if (!OpenCaseStore(context, store, status)) return status;
     TRecordData record;
-    if (!ReadStoredCase(context, store, id, record, status)) return status;
+    int status = kExitOk;
+    if (!OpenStoredCase(context, store, id, record, status)) return status;
     std::string problem;
     if (!ApplyBirthOptions(context.args, record.request, problem)) {
         return UsageError(context, DbCommand(), problem);
@@ -132,10 +132,9 @@ int RunDbUpdate(CommandContext& context) {
 int RunDbDelete(CommandContext& context) {
     const std::int32_t id = *CaseId(context);
     MRecordBase store;
-    int status = kExitOk;
-    if (!OpenCaseStore(context, store, status)) return status;
     TRecordData record;
-    if (!ReadStoredCase(context, store, id, record, status)) return status;
+    int status = kExitOk;
+    if (!OpenStoredCase(context, store, id, record, status)) return status;
     if (!store.DeleteCase(id)) return Fail(context, store.GetLastError());
     // The comment file goes with its case, as when a case is deleted in the window.
     if (const auto file = FindCommentFile(store.ProgramFolder(), record.remarkFile)) {

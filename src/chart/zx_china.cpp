@@ -24,8 +24,6 @@ CZxChina::CZxChina(std::string settingsPath, const FontMetrics& metrics)
     : settingsPath_(std::move(settingsPath)), metrics_(metrics) {
     const IniFile ini(settingsPath_);
     SetChartFontSize(geometry_, StoredChartFontSize(ini), metrics_);
-    squareBounds_ =
-        NatalSquareBounds(geometry_.cellWidth, geometry_.cellHeight, geometry_.diskRadius);
 }
 
 void CZxChina::ComputeAngles() {
@@ -43,8 +41,10 @@ void CZxChina::BuildLayout(ChartKind kind) {
 }
 
 void CZxChina::BuildTable(const TPositionSheet& sheet, int yearPillar, TPalaceTable& table) const {
-    BuildPalaceTable(sheet, natal_.lifePalace.longitude, natal_.lifePalace.palace,
-                     mansionOrigin_.origin, settings_.bHideKing, yearPillar, squareBounds_, table);
+    BuildPalaceTable(
+        sheet, natal_.lifePalace.longitude, natal_.lifePalace.palace, mansionOrigin_.origin,
+        settings_.bHideKing, yearPillar,
+        NatalSquareBounds(geometry_.cellWidth, geometry_.cellHeight, geometry_.diskRadius), table);
 }
 
 // The moving chart turns the natal stars; its life degree stays the natal one, so the aspect of

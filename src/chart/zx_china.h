@@ -57,8 +57,7 @@ class CZxChina {
     int activeStarCount() const { return activeStarCount_; }
     const TChartSettings& Settings() const { return settings_; }
     // The aspect definitions the last cast read, which the annual charts keep using.
-    const TXiangRelate& Aspects() const { return aspects_; }
-    TXiangRelate GetAspectDefinitions() const { return aspects_; }
+    const TXiangRelate& GetAspectDefinitions() const { return aspects_; }
     // The entry of the last cast, its leap flag that of the computed lunar date.
     const TChartRequest& Request() const { return request_; }
     // Hours east of Greenwich of the last cast's zone.
@@ -106,7 +105,6 @@ class CZxChina {
     TPositionSheet annualSheet_{};
     TPositionSheet movingSheet_{};
     DiskGeometry geometry_{};
-    TSquareBounds squareBounds_{};
     TChartLayouts layouts_{};
     double runningStart_ = 0;
     TFourPillars fourPillars_{};

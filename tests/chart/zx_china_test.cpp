@@ -181,7 +181,7 @@ TEST_F(ZxChina, NatalSheetIsComplete) {
     EXPECT_EQ(Chart().Time().yearPillar, 1);
     EXPECT_FLOAT_EQ(sheet.baseAngle, 37.5F);
     EXPECT_EQ(sheet.dayBirth, 1);
-    EXPECT_EQ(Chart().Aspects().count, 8);  // the defaults, written to the new file
+    EXPECT_EQ(Chart().GetAspectDefinitions().count, 8);  // the defaults, written to the new file
     EXPECT_TRUE(IniFile(settings_).ValueExists("xiang", "xiangWei7"));
     EXPECT_EQ(Chart().activeStarCount(), 14);
 }
